@@ -1,0 +1,63 @@
+#include "apperror.h"
+#include "filebytes.h"
+#include "textfile.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(TextFile, SplitsAtEveryKindOfLineEndAndKeepsEmptyLines)
+{
+    const struct { const char *text; QStringList lines; } cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\rb\nc", {"a", "b", "c"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"\n\n", {"", ""}},
+        {"a\n\rb", {"a", "", "b"}}, // LF then a lone CR: two line ends
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(TextFile::splitLines(QString::fromLatin1(c.text)), c.lines);
+    }
+}
+
+TEST(TextFile, UsesWindows1252AndReplacesWhatItCannotHold)
+{
+    EXPECT_EQ(TextFile::encode(QString::fromUtf8("é€÷ß")), QByteArray("\xE9\x80\xF7\xDF"));
+    EXPECT_EQ(TextFile::encode(QString::fromUtf8("aΩ😀b")), QByteArray("a??b"));
+    EXPECT_EQ(TextFile::decode(QByteArray("Altern\xE9 \x80")), QString::fromUtf8("Alterné €"));
+}
+
+TEST(TextFile, WritesCrLfAfterEveryLineAndReadsTheSameLinesBack)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("t.txt");
+    const QStringList lines = {QString::fromUtf8("Opérateur"), "", "3x7"};
+    TextFile::writeLines(path, lines);
+    EXPECT_EQ(fileBytes(path), QByteArray("Op\xE9rateur\r\n\r\n3x7\r\n"));
+    EXPECT_EQ(TextFile::readLines(path), lines);
+
+    TextFile::writeLines(path, {});
+    EXPECT_EQ(fileBytes(path), QByteArray());
+    EXPECT_TRUE(TextFile::readLines(path).isEmpty());
+}
+
+TEST(TextFile, ReportsFilesThatCannotBeOpenedOrCreated)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("none.txt");
+    try {
+        TextFile::readLines(missing);
+        FAIL() << "no error";
+    } catch (const AppError &e) {
+        EXPECT_EQ(e.text(), "Cannot open file " + missing);
+    }
+    const QString noFolder = dir.filePath("no/such/folder.txt");
+    try {
+        TextFile::writeLines(noFolder, {"x"});
+        FAIL() << "no error";
+    } catch (const AppError &e) {
+        EXPECT_EQ(e.text(), "Cannot create file " + noFolder);
+    }
+}
