@@ -155,11 +155,11 @@ def tone(freq, dur, shape="sine", attack=0.005, tau=None, release=0.03,
     return [amp * w * e for w, e in zip(wave_, env)]
 
 
-def partials(freq, dur, spec, attack=0.002, release=0.04, amp=1.0):
-    """Additive voice: spec is a list of (ratio, amplitude, decay time)."""
+def partials(freq, dur, overtones, attack=0.002, release=0.04, amp=1.0):
+    """Additive voice: overtones is a list of (ratio, amplitude, decay time)."""
     n = samples(dur)
     out = [0.0] * n
-    for ratio, a, tau in spec:
+    for ratio, a, tau in overtones:
         f = freq * ratio
         if f >= NYQUIST * 0.9:
             continue
@@ -197,18 +197,18 @@ def noise(dur, rng, attack=0.001, tau=0.02, release=0.005, lowpass=0.3,
 def bell(name, dur, amp=1.0, tau=0.45, soft=False):
     f = note(name)
     bright = 0.25 if soft else 1.0
-    spec = [(1.0, 1.0, tau), (2.0, 0.45 * bright, tau * 0.6),
+    overtones = [(1.0, 1.0, tau), (2.0, 0.45 * bright, tau * 0.6),
             (3.01, 0.22 * bright, tau * 0.4), (4.17, 0.12 * bright, tau * 0.25),
             (0.5, 0.10, tau * 1.2)]
-    return partials(f, dur, spec, attack=0.002, amp=amp)
+    return partials(f, dur, overtones, attack=0.002, amp=amp)
 
 
 def marimba(name, dur, amp=1.0, tau=None):
     f = note(name)
     tau = tau or max(0.12, min(0.45, 90.0 / f))
-    spec = [(1.0, 1.0, tau), (3.93, 0.30, tau * 0.30),
+    overtones = [(1.0, 1.0, tau), (3.93, 0.30, tau * 0.30),
             (9.2, 0.08, tau * 0.10)]
-    return partials(f, dur, spec, attack=0.003, amp=amp)
+    return partials(f, dur, overtones, attack=0.003, amp=amp)
 
 
 def woodblock(name, amp=0.6):
@@ -465,7 +465,7 @@ def gentle(event, rng):
     return late
 
 
-def default_blip(rng):
+def default_blip():
     t = Track(0.15)
     t.add(tone(880.0, 0.15, attack=0.004, tau=0.045, release=0.03))
     t.add(tone(1760.0, 0.15, attack=0.004, tau=0.02, release=0.03, amp=0.15))
@@ -585,7 +585,7 @@ def main():
             titles.append(title)
     write_text_lines(os.path.join(sys_dir, "SoundStr.txt"), titles)
 
-    blip = finish(default_blip(random.Random(0)).data, -3.0)
+    blip = finish(default_blip().data, -3.0)
     write_wav(os.path.join(data_dir, "default.wav"), blip)
     describe("default.wav", blip)
 
