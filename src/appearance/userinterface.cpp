@@ -1,0 +1,91 @@
+#include "userinterface.h"
+
+#include "apperror.h"
+#include "pathresolve.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QIcon>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace UserInterface {
+
+namespace {
+Overrides &overrides()
+{
+    static Overrides instance;
+    return instance;
+}
+} // namespace
+
+void setOverrides(Overrides o)
+{
+    overrides() = std::move(o);
+}
+
+namespace {
+void messageBox(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    if (overrides().message) {
+        overrides().message(text);
+        return;
+    }
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+} // namespace
+
+void showMessage(QWidget *parent, const QString &text)
+{
+    messageBox(parent, QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text);
+}
+
+void showError(QWidget *parent, const QString &text)
+{
+    messageBox(parent, QMessageBox::Critical, QStringLiteral("Error"), text);
+}
+
+void runStep(QWidget *parent, const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const AppError &error) {
+        messageBox(parent, QMessageBox::Warning, QGuiApplication::applicationDisplayName(), error.text());
+    } catch (const std::exception &error) {
+        messageBox(parent, QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                   QString::fromLocal8Bit(error.what()));
+    }
+}
+
+bool openAddress(const QString &address)
+{
+    if (overrides().open)
+        return overrides().open(address);
+    return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+QFont pixelFont(const QString &family, int pixels, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QString picturePath(const DataFolders &folders, const QString &name)
+{
+    return resolvePath(folders.shared, QStringLiteral("pictures\\") + name + QStringLiteral(".svg"));
+}
+
+QIcon pictureIcon(const DataFolders &folders, const QString &name)
+{
+    return QIcon(picturePath(folders, name));
+}
+
+QPixmap picturePixmap(const DataFolders &folders, const QString &name, QSize size)
+{
+    return pictureIcon(folders, name).pixmap(size);
+}
+
+} // namespace UserInterface

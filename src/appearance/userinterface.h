@@ -1,0 +1,45 @@
+#pragma once
+
+#include "datafolders.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Small things every window shares: running a step with its errors shown, message boxes and the
+// desktop's "open" action (both replaceable by tests), fonts at design pixel sizes, and pictures.
+namespace UserInterface {
+
+// Runs one step of a window. An error that the step does not handle ends the step there and is
+// shown in a message box with its text; the program goes on.
+void runStep(QWidget *parent, const std::function<void()> &step);
+
+// A plain message box with an OK button.
+void showMessage(QWidget *parent, const QString &text);
+// A message box with the error icon, the title "Error" and an OK button.
+void showError(QWidget *parent, const QString &text);
+// Asks the desktop to open a web or mail address; false when it reports a failure.
+bool openAddress(const QString &address);
+
+// Tests see and answer message boxes and address opening here instead of on screen.
+struct Overrides
+{
+    std::function<void(const QString &text)> message;
+    std::function<bool(const QString &address)> open;
+};
+void setOverrides(Overrides overrides);
+
+// A font of the given family at a pixel size, as the layouts are drawn at 96 dpi.
+QFont pixelFont(const QString &family, int pixels, bool bold = false);
+
+// The installed picture pictures/<name>.svg of the shared data folder.
+QString picturePath(const DataFolders &folders, const QString &name);
+QIcon pictureIcon(const DataFolders &folders, const QString &name);
+QPixmap picturePixmap(const DataFolders &folders, const QString &name, QSize size);
+
+} // namespace UserInterface
