@@ -43,13 +43,18 @@ void CopyUserFiles(const DataFolders &folders)
     }
 }
 
+QStringList defaultOperationNames()
+{
+    return {QStringLiteral("Operator: Multiply"), QStringLiteral("Operator: Divide"),
+            QStringLiteral("Operator: Alternate"), QStringLiteral("Operator: Random")};
+}
+
 void writeDefaultOperationLists(const DataFolders &folders)
 {
     const QString english = resolvePath(folders.shared, QStringLiteral("sys\\enOpSel.txt"));
     if (QFileInfo(english).isFile())
         return;
-    TextFile::writeLines(english, {QStringLiteral("Operator: Multiply"), QStringLiteral("Operator: Divide"),
-                                   QStringLiteral("Operator: Alternate"), QStringLiteral("Operator: Random")});
+    TextFile::writeLines(english, defaultOperationNames());
     TextFile::writeLines(resolvePath(folders.shared, QStringLiteral("sys\\frOpSel.txt")),
                          {QStringLiteral("Operateur: Multiplier"), QStringLiteral("Operateur: Diviser"),
                           QString::fromUtf8("Operateur: Alterné"), QString::fromUtf8("Operateur: Aléatoire")});

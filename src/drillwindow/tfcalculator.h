@@ -1,0 +1,99 @@
+#pragma once
+
+#include "colorvalue.h"
+#include "drillsession.h"
+#include "programstate.h"
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+class TGradient;
+class QtTimerBackend;
+struct CalculatorUi;
+class TRecordDlg;
+class TAfterRecordDlg;
+
+// The drill window: a pocket calculator on a gradient. It binds its controls to the drill engine
+// (DrillSession) and shows what the engine decides; it holds no drill rule of its own.
+class TFCalculator : public QDialog, private DrillHost
+{
+    Q_OBJECT
+
+public:
+    // The dialogs this window opens but does not own; each opens its dialog modally.
+    struct Links
+    {
+        std::function<void()> openExpertOptions; // TFSwap
+        std::function<void()> openSoundOptions;   // TFSound
+        std::function<void()> openScreenColours;  // TFColor
+    };
+
+    // 'title' is the start window's title, which this window copies.
+    TFCalculator(ProgramState &state, DrillSound &sound, const QString &title, QWidget *parent = nullptr);
+    ~TFCalculator() override;
+
+    void setLinks(Links links);
+    void setRecordingDialogs(TRecordDlg *record, TAfterRecordDlg *afterRecord);
+
+    // Reads the window's texts from the current language file: captions at once, the rest kept.
+    void LoadCaptions();
+    // Kept texts that the start window's help panel uses too.
+    QString helpTitleText() const;
+    QString helpCloseText() const;
+
+    DrillSession &session();
+    TGradient *gradient() const;                // Gradient1, the background
+    void setTopBarColor(ColorValue color);      // Panel16, Panel17 and Panel18
+    void setLeftTopBarColor(ColorValue color);  // Panel16 alone
+    void setCalculatorColor(ColorValue color);  // Panel13
+    void setSoundButtonEnabled(bool enabled);   // BitBtn8
+    // Selected index of the operation list, -1 when it has none (before the first opening).
+    int operationIndex() const;
+    // After a dialog opened from here closes: the reveal button in mental mode, else the answer field.
+    void focusAfterDialog();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void done(int result) override;
+
+private:
+    // DrillHost
+    void refresh() override;
+    void processEvents() override;
+    void openRecordDialog() override;
+    bool recordDialogVisible() const override;
+    void closeRecordDialog() override;
+    void openAfterRecordDialog() override;
+    bool afterRecordDialogVisible() const override;
+    void closeAfterRecordDialog() override;
+    void showEraseMessage() override;
+
+    void FormShow();
+    void FormActivate();
+    void FormClose();
+    void fillOperationList();
+    void openHelp();
+    void closeHelp();
+    void applyInformationTexts();
+    void toggleLeftTexts();
+    void toggleRightTexts();
+    void layoutHelpPanel();
+    void connectControls();
+    void applyCaptions();
+    void render(const DrillDisplay &shown);
+    void applyFocus(const DrillDisplay &shown);
+    void step(const std::function<void()> &work);
+
+    ProgramState &m_state;
+    std::unique_ptr<CalculatorUi> m_ui;
+    std::unique_ptr<QtTimerBackend> m_timer1, m_timer2, m_timer3;
+    std::unique_ptr<DrillSession> m_session;
+    Links m_links;
+    TRecordDlg *m_recordDlg = nullptr;
+    TAfterRecordDlg *m_afterRecordDlg = nullptr;
+    Captions m_texts;
+    int m_appliedFocusRequests = 0;
+};
