@@ -115,6 +115,8 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
         *topButtons[i].button =
             pictureButton(Panel18, topButtons[i].name, {4 + i * 104, 3, 102, 26}, icon(topButtons[i].picture), {16, 16});
     }
+    soundOn = icon("speaker-on");
+    soundOff = icon("speaker-off");
 
     // Working area: the gradient behind everything, the centre panel in the middle.
     Panel12 = make<QWidget>(window, "Panel12", {0, kTopBarHeight, 746, 558 - kTopBarHeight});
@@ -122,6 +124,7 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     Gradient1->setObjectName(QStringLiteral("Gradient1"));
     Button1 = make<QPushButton>(Panel12, "Button1", {0, 0, 40, 20});
     Button1->setAccessibleName(QStringLiteral("Show the answer now"));
+    Button1->setFocusPolicy(Qt::NoFocus); // out of the tab chain; the drill gives it the focus itself
     Panel5 = frame(Panel12, "Panel5", {129, 94, 488, 329}, QFrame::Panel | QFrame::Sunken, Qt::white);
 
     // Calculator body and display.

@@ -37,6 +37,7 @@ struct CalculatorUi
     QFrame *Panel8, *Panel16, *Panel17, *Panel18;
     OperationList *OpSel;
     QPushButton *BitBtn1, *BitBtn6, *BitBtn8, *BitBtn10, *BitBtn9; // back, expert, sound, screen, help
+    QIcon soundOn, soundOff; // BitBtn8's loudspeaker with and without rays
 
     // Working area
     QWidget *Panel12;

@@ -2,7 +2,6 @@
 #include "calculatorui.h"
 #include "drillwidgets.h"
 #include "tfcalculator.h"
-#include "userinterface.h"
 
 namespace {
 
@@ -68,7 +67,9 @@ void TFCalculator::render(const DrillDisplay &shown)
     ui.Panel7->setVisible(shown.stopwatchPanelVisible);
     ui.Panel9->setVisible(shown.mentalPanelVisible);
     ui.GroupBox2->setVisible(shown.displayTimeVisible);
-    ui.BitBtn8->setIcon(UserInterface::pictureIcon(m_state.folders, shown.soundOn ? "speaker-on" : "speaker-off"));
+    const QIcon &speaker = shown.soundOn ? ui.soundOn : ui.soundOff;
+    if (ui.BitBtn8->icon().cacheKey() != speaker.cacheKey())
+        ui.BitBtn8->setIcon(speaker);
 
     ui.SpinEdit1->setValue(shown.thinkingTime);
     ui.SpinEdit1->setEnabled(shown.thinkingTimeEnabled);

@@ -211,13 +211,16 @@ TEST_F(Drill, ChangingTheOperationPresentsANewOperationAndCountsIt)
     EXPECT_EQ(state.OpCount, 2);
 }
 
-TEST_F(Drill, ANewSmallestMultiplierTakesEffectAtTheNextOperation)
+TEST_F(Drill, ListsAndSoundOptionAreReadAfreshAtEachOperation)
 {
     open(3);
-    multipliers = {"12"};
+    EXPECT_TRUE(shown.soundOn);
+    multipliers = {"12"}; // a new smallest multiplier chosen while the drill window is open
+    settings.Bouton = 0;
     random.values = {0};
     session.presentOperation();
     EXPECT_EQ(shown.firstOperand, "12");
+    EXPECT_FALSE(shown.soundOn);
 }
 
 TEST_F(Drill, ClosingStopsTheClocksAndKeepsTheCounters)
