@@ -65,6 +65,15 @@ bool openAddress(const QString &address)
     return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
+void setColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
+{
+    if (widget->palette().color(role) == color)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
 QFont pixelFont(const QString &family, int pixels, bool bold)
 {
     QFont font(family);

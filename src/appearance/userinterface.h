@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 
@@ -33,6 +34,9 @@ struct Overrides
     std::function<bool(const QString &address)> open;
 };
 void setOverrides(Overrides overrides);
+
+// Sets one colour of a widget's palette (children without their own colour follow it).
+void setColor(QWidget *widget, QPalette::ColorRole role, const QColor &color);
 
 // A font of the given family at a pixel size, as the layouts are drawn at 96 dpi.
 QFont pixelFont(const QString &family, int pixels, bool bold = false);

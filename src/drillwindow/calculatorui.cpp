@@ -8,6 +8,7 @@
 #include <QRegularExpressionValidator>
 
 using UserInterface::pixelFont;
+using UserInterface::setColor;
 
 namespace {
 
@@ -31,9 +32,7 @@ QFrame *frame(QWidget *parent, const char *name, QRect geometry, int shape, cons
     auto *f = make<QFrame>(parent, name, geometry);
     f->setFrameStyle(shape);
     if (color.isValid()) {
-        QPalette p = f->palette();
-        p.setColor(QPalette::Window, color);
-        f->setPalette(p);
+        setColor(f, QPalette::Window, color);
         f->setAutoFillBackground(true);
     }
     return f;
@@ -46,9 +45,7 @@ L *label(QWidget *parent, const char *name, QRect geometry, const QFont &font, c
     auto *l = make<L>(parent, name, geometry);
     l->setFont(font);
     l->setAlignment(alignment);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, color);
-    l->setPalette(p);
+    setColor(l, QPalette::WindowText, color);
     return l;
 }
 
@@ -65,9 +62,7 @@ QGroupBox *group(QWidget *parent, const char *name, QRect geometry)
 {
     auto *g = make<QGroupBox>(parent, name, geometry);
     g->setFont(pixelFont(kArial, 12));
-    QPalette p = g->palette();
-    p.setColor(QPalette::WindowText, Qt::blue);
-    g->setPalette(p);
+    setColor(g, QPalette::WindowText, Qt::blue);
     return g;
 }
 
@@ -75,9 +70,7 @@ QRadioButton *radio(QGroupBox *parent, QButtonGroup *buttons, int id, QRect geom
 {
     auto *r = make<QRadioButton>(parent, "", geometry);
     r->setFont(pixelFont(kArial, 13));
-    QPalette p = r->palette();
-    p.setColor(QPalette::WindowText, Qt::black);
-    r->setPalette(p);
+    setColor(r, QPalette::WindowText, Qt::black);
     buttons->addButton(r, id);
     return r;
 }
@@ -143,10 +136,8 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     Ans->setFrame(false);
     Ans->setMaxLength(3);
     Ans->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), Ans));
-    QPalette answerPalette = Ans->palette();
-    answerPalette.setColor(QPalette::Base, kDisplay);
-    answerPalette.setColor(QPalette::Text, kNavy);
-    Ans->setPalette(answerPalette);
+    setColor(Ans, QPalette::Base, kDisplay);
+    setColor(Ans, QPalette::Text, kNavy);
     Ans->setAccessibleName(QStringLiteral("Answer"));
 
     // Keypad: 7 8 9 / 4 5 6 / 1 2 3 / 0 enter / clear record show-answer.
@@ -204,9 +195,7 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
 
     // Right panel: counters, stopwatch button, information or stopwatch options.
     Panel6 = frame(Panel5, "Panel6", {250, 4, 234, 321}, QFrame::Box, Qt::white);
-    QPalette maroonFrame = Panel6->palette();
-    maroonFrame.setColor(QPalette::WindowText, kMaroon);
-    Panel6->setPalette(maroonFrame);
+    setColor(Panel6, QPalette::WindowText, kMaroon);
     Panel6->setLineWidth(2);
     Panel2 = frame(Panel6, "Panel2", {4, 4, 226, 92}, QFrame::NoFrame);
     const QFont text13 = pixelFont(kArial, 13);
@@ -214,9 +203,7 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     Label6 = label(Panel2, "Label6", {4, 18, 132, 17}, text13, Qt::black);
     Label12 = label(Panel2, "Label12", {4, 37, 132, 22}, text13, Qt::gray, Qt::AlignCenter);
     Label12->setAutoFillBackground(true);
-    QPalette tip = Label12->palette();
-    tip.setColor(QPalette::Window, kInfoTip);
-    Label12->setPalette(tip);
+    setColor(Label12, QPalette::Window, kInfoTip);
     Label24 = label(Panel2, "Label24", {142, 1, 84, 17}, text13, Qt::blue);
     Label7 = label(Panel2, "Label7", {142, 18, 58, 17}, text13, Qt::black);
     Label8 = label(Panel2, "Label8", {200, 18, 26, 17}, pixelFont(kArial, 13, true), kNavy, Qt::AlignRight | Qt::AlignVCenter);
@@ -251,9 +238,7 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     SpinEdit1 = make<QSpinBox>(GroupBox1, "SpinEdit1", {10, 21, 46, 26});
     SpinEdit1->setRange(1, 15);
     SpinEdit1->setFont(pixelFont(kArial, 13, true));
-    QPalette red = SpinEdit1->palette();
-    red.setColor(QPalette::Text, Qt::red);
-    SpinEdit1->setPalette(red);
+    setColor(SpinEdit1, QPalette::Text, Qt::red);
     label(GroupBox1, "", {62, 25, 36, 18}, text13, Qt::black)->setText(QStringLiteral("sec."));
     RadioGroup1 = group(Panel7, "RadioGroup1", {4, 60, 104, 58});
     gaugeChoice = new QButtonGroup(RadioGroup1);
@@ -306,7 +291,5 @@ void CalculatorUi::arrange(QSize client)
 
 void CalculatorUi::setPanelColor(QWidget *panel, const QColor &color)
 {
-    QPalette p = panel->palette();
-    p.setColor(QPalette::Window, color);
-    panel->setPalette(p);
+    setColor(panel, QPalette::Window, color);
 }

@@ -1,5 +1,7 @@
 #include "drillwidgets.h"
 
+#include "userinterface.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -37,9 +39,7 @@ QString StackedButton::caption() const
 void StackedButton::setCaptionStyle(const QFont &font, const QColor &color)
 {
     m_caption->setFont(font);
-    QPalette palette = m_caption->palette();
-    palette.setColor(QPalette::WindowText, color);
-    m_caption->setPalette(palette);
+    UserInterface::setColor(m_caption, QPalette::WindowText, color);
 }
 
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
@@ -49,9 +49,7 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
     QFont f = font();
     f.setUnderline(true);
     setFont(f);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    setPalette(palette);
+    UserInterface::setColor(this, QPalette::WindowText, Qt::blue);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)

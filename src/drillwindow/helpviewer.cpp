@@ -12,9 +12,7 @@ HelpViewer::HelpViewer(QWidget *parent) : QTextBrowser(parent)
     document()->setDefaultFont(font());
     document()->setDocumentMargin(0);
     setViewportMargins(5, 0, 5, 0);
-    QPalette p = palette();
-    p.setColor(QPalette::Base, Qt::white);
-    setPalette(p);
+    UserInterface::setColor(this, QPalette::Base, Qt::white);
     connect(this, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
 }
 

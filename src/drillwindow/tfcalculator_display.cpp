@@ -2,6 +2,7 @@
 #include "calculatorui.h"
 #include "drillwidgets.h"
 #include "tfcalculator.h"
+#include "userinterface.h"
 
 namespace {
 
@@ -16,15 +17,6 @@ QColor lastOperationColor(LastOperationColor color)
         break;
     }
     return QColor(128, 128, 128);
-}
-
-void setTextColor(QLabel *label, const QColor &color)
-{
-    QPalette p = label->palette();
-    if (p.color(QPalette::WindowText) != color) {
-        p.setColor(QPalette::WindowText, color);
-        label->setPalette(p);
-    }
 }
 
 void setText(QLabel *label, const QString &text)
@@ -51,7 +43,7 @@ void TFCalculator::render(const DrillDisplay &shown)
     ui.BitBtn2->setEnabled(shown.enterEnabled());
 
     setText(ui.Label12, shown.lastOperation);
-    setTextColor(ui.Label12, lastOperationColor(shown.lastOperationColor));
+    UserInterface::setColor(ui.Label12, QPalette::WindowText, lastOperationColor(shown.lastOperationColor));
     setText(ui.Label6, shown.outcome);
     ui.Label13->setVisible(shown.lastCaptionVisible);
     setText(ui.Label8, shown.operationCount);

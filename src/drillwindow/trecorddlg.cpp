@@ -26,9 +26,7 @@ QLabel *colouredLabel(QWidget *parent, const char *name, QRect geometry, const Q
     l->setGeometry(geometry);
     l->setFont(font);
     l->setWordWrap(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, color);
-    l->setPalette(p);
+    UserInterface::setColor(l, QPalette::WindowText, color);
     return l;
 }
 
