@@ -1,0 +1,56 @@
+#include "mainblock.h"
+
+#include "tfabout.h"
+#include "tfcalculator.h"
+#include "tfstart.h"
+#include "tfswap.h"
+#include "trecorddlg.h"
+
+#include <QApplication>
+
+MainBlock::MainBlock(StartEnvironment environment)
+{
+    m_start = std::make_unique<TFStart>(m_state, m_sound, std::move(environment));
+    m_drill = std::make_unique<TFCalculator>(m_state, m_sound, m_start->windowTitle());
+    m_record = std::make_unique<TRecordDlg>(m_state, m_drill->session(), m_drill.get());
+    m_afterRecord = std::make_unique<TAfterRecordDlg>(m_state, m_drill->session(), m_drill.get());
+    m_swap = std::make_unique<TFSwap>(m_state);
+    m_about = std::make_unique<TFAbout>(m_state.folders, m_start.get());
+
+    m_drill->setRecordingDialogs(m_record.get(), m_afterRecord.get());
+    m_drill->setLinks({
+        .openExpertOptions = [this] { m_swap->exec(); },
+        .openSoundOptions = {},
+        .openScreenColours = {},
+    });
+    m_swap->setDrillWindow(m_drill.get());
+
+    TFStart::Links links;
+    links.drillWindow = m_drill.get();
+    links.expertOptions = m_swap.get();
+    links.about = m_about.get();
+    // After the start window's own texts, in this order.
+    links.reloadCaptions = {
+        [this] { m_drill->LoadCaptions(); },
+        [this] { m_swap->LoadCaptions(); },
+        // The sound options dialog and the sound sequence editor join here.
+        [this] { m_afterRecord->LoadCaptions(); },
+        [this] { m_record->LoadCaptions(); },
+        // The print dialog, the screen colours dialog and the background dialog join here.
+    };
+    m_start->setLinks(std::move(links));
+}
+
+MainBlock::~MainBlock() = default;
+
+void MainBlock::showStartWindow()
+{
+    m_start->show();
+    m_start->FormActivate();
+}
+
+int MainBlock::run()
+{
+    showStartWindow();
+    return QApplication::exec();
+}

@@ -1,0 +1,90 @@
+#include "startfixture.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+
+QStringList tickedItems(StartProgram &t)
+{
+    QStringList ticked;
+    for (const LanguageEntry &language : LanguageCatalog::languages()) {
+        if (t.menuItem(language.menuItem)->isChecked())
+            ticked.append(language.menuItem);
+    }
+    return ticked;
+}
+
+} // namespace
+
+TEST_F(StartProgram, OnlyLanguagesWithAFileCanBeChosen)
+{
+    install({"en", "fr"});
+    start();
+    for (const LanguageEntry &language : LanguageCatalog::languages()) {
+        SCOPED_TRACE(language.menuItem);
+        QAction *item = menuItem(language.menuItem);
+        EXPECT_EQ(item->text(), QString::fromUtf8(language.caption));
+        const bool hasFile = QByteArray(language.code) == "en" || QByteArray(language.code) == "fr";
+        EXPECT_EQ(item->isEnabled(), hasFile);
+    }
+}
+
+struct StartupLanguageCase
+{
+    const char *name;
+    QByteArray settings;
+    bool frenchSystem;
+    QStringList ticked;
+    QString textsOf; // the language whose texts the window shows
+};
+
+TEST_F(StartProgram, ChoosesTheLanguageAtStartUp)
+{
+    const StartupLanguageCase cases[] = {
+        {"no language, French system", "", true, {"Fr"}, "fr"},
+        {"no language, other system", "", false, {"En"}, "en"},
+        {"a stored language", "[GLOBAL]\r\nLanguage=fr\r\n", false, {"Fr"}, "fr"},
+        // Codes compare with letter case, file names do not.
+        {"a code in capitals", "[GLOBAL]\r\nLanguage=EN\r\n", true, {}, "en"},
+    };
+    for (const StartupLanguageCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        program.reset();
+        install();
+        putUser("sys/multable.ini", c.settings);
+        systemIsFrench = c.frenchSystem;
+        start();
+        EXPECT_EQ(tickedItems(*this), c.ticked);
+        EXPECT_EQ(button("BitBtn2")->text(), installedText(c.textsOf, CaptionSections::FStart, u"vStartWorkBtn"));
+        EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join('\n'));
+    }
+}
+
+TEST_F(StartProgram, ALanguageSwitchUpdatesTheWindowsAtOnceAndTheDialogsWhenShown)
+{
+    install({"en", "fr"});
+    putUser("sys/multable.ini", "[GLOBAL]\r\nLanguage=en\r\n");
+    start();
+    auto *drillBack = program->drillWindow().findChild<QPushButton *>("BitBtn1");
+    ASSERT_TRUE(drillBack);
+    EXPECT_EQ(drillBack->text(), installedText("en", CaptionSections::FCalculator, u"vCaptionBtn1"));
+
+    menuItem("Fr")->trigger();
+    EXPECT_EQ(state().settings.Language, "fr");
+    EXPECT_EQ(tickedItems(*this), QStringList({"Fr"}));
+    EXPECT_EQ(button("BitBtn2")->text(), installedText("fr", CaptionSections::FStart, u"vStartWorkBtn"));
+    EXPECT_EQ(find<QGroupBox>("GroupBox1")->title(),
+              ' ' + installedText("fr", CaptionSections::FStart, u"vCaptionGroupBox") + ' ');
+    EXPECT_EQ(find<QMenu>("Files")->title(), installedText("fr", CaptionSections::FStart, u"vMenuFilesCaption"));
+    EXPECT_EQ(drillBack->text(), installedText("fr", CaptionSections::FCalculator, u"vCaptionBtn1"));
+
+    QString expertTitle;
+    whenModal([&](QWidget *modal) { expertTitle = modal->windowTitle(); });
+    click("BitBtn9");
+    EXPECT_EQ(expertTitle, installedText("fr", CaptionSections::FSwap, u"vFSWapCaption"));
+
+    click("BitBtn1");
+    EXPECT_TRUE(userFile("sys/multable.ini").startsWith("[GLOBAL]\r\nLanguage=fr\r\n"));
+}
