@@ -247,7 +247,7 @@ bool TFStart::QuitClick()
 
 void TFStart::BitBtn1Click()
 {
-    m_ui->Image1->setVisible(m_state.settings.Bouton > 0);
+    m_ui->showSpeaker(m_state.settings.Bouton > 0);
     repaint();
     saveSettings();
     if (m_state.settings.Bouton != 0)

@@ -217,7 +217,15 @@ void TFStart::Controls::setPictures(const DataFolders &folders)
     BitBtn1->setIcon(pictureIcon(folders, QStringLiteral("cross")));
     BitBtn5->setIcon(pictureIcon(folders, QStringLiteral("shapes")));
     Image4->setPixmap(UserInterface::picturePixmap(folders, QStringLiteral("logo"), Image4->size()));
-    Image1->setPixmap(UserInterface::picturePixmap(folders, QStringLiteral("speaker-on"), Image1->size()));
+    m_speakerPicture = UserInterface::picturePath(folders, QStringLiteral("speaker-on"));
+}
+
+void TFStart::Controls::showSpeaker(bool visible)
+{
+    // Drawn the first time it is needed, at the end of the run.
+    if (visible && Image1->pixmap().isNull())
+        Image1->setPixmap(QIcon(m_speakerPicture).pixmap(Image1->size()));
+    Image1->setVisible(visible);
 }
 
 void TFStart::Controls::placeInMiddle()

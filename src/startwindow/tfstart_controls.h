@@ -53,9 +53,12 @@ struct TFStart::Controls
 
     void buildHelpPanel();
     void setPictures(const DataFolders &folders);
+    void showSpeaker(bool visible);
     // Panel3 back in the middle; the help panel as high as the client area less 20.
     void placeInMiddle();
 
 private:
     QPushButton *button(const char *name, QRect geometry);
+
+    QString m_speakerPicture;
 };
