@@ -16,10 +16,6 @@ int main(int argc, char **argv)
                              .filePath(QStringLiteral("../../share/icons/hicolor/scalable/apps/quorvel.svg"));
     if (QFileInfo::exists(icon))
         QApplication::setWindowIcon(QIcon(icon));
-    // Only the quit step ends the program: the start window is hidden while the drill window is
-    // open, and closing that last visible window must not end the event loop.
-    QApplication::setQuitOnLastWindowClosed(false);
-
     MainBlock program;
     return program.run();
 }

@@ -6,6 +6,7 @@
 #include "weblinks.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QShowEvent>
 
@@ -88,6 +89,14 @@ void TFAbout::showEvent(QShowEvent *event)
     if (m_Image1->pixmap().isNull())
         m_Image1->setPixmap(UserInterface::picturePixmap(m_folders, QStringLiteral("logo"), m_Image1->size()));
     m_Label7->setText(QStringLiteral("Quorvel homepage"));
+}
+
+void TFAbout::keyPressEvent(QKeyEvent *event)
+{
+    // The close box is the only way out; Escape does not close the box.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void TFAbout::openLink(const QString &address)
