@@ -2,8 +2,8 @@
 
 #include "tfstart_controls.h"
 
-#include "gradient.h"
 #include "drillwidgets.h"
+#include "gradient.h"
 #include "helpviewer.h"
 #include "inifile.h"
 #include "integertext.h"
