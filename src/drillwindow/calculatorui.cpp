@@ -49,10 +49,9 @@ L *label(QWidget *parent, const char *name, QRect geometry, const QFont &font, c
     return l;
 }
 
-QLabel *picture(QWidget *parent, const char *name, QRect geometry, const QPixmap &pixmap)
+QLabel *picture(QWidget *parent, const char *name, QRect geometry)
 {
     auto *l = make<QLabel>(parent, name, geometry);
-    l->setPixmap(pixmap);
     l->setScaledContents(true);
     return l;
 }
@@ -75,10 +74,9 @@ QRadioButton *radio(QGroupBox *parent, QButtonGroup *buttons, int id, QRect geom
     return r;
 }
 
-QPushButton *pictureButton(QWidget *parent, const char *name, QRect geometry, const QIcon &icon, QSize iconSize)
+QPushButton *pictureButton(QWidget *parent, const char *name, QRect geometry, QSize iconSize)
 {
     auto *b = make<QPushButton>(parent, name, geometry);
-    b->setIcon(icon);
     b->setIconSize(iconSize);
     b->setAutoDefault(false);
     return b;
@@ -88,10 +86,6 @@ QPushButton *pictureButton(QWidget *parent, const char *name, QRect geometry, co
 
 CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
 {
-    const auto icon = [&](const char *name) { return UserInterface::pictureIcon(folders, QLatin1String(name)); };
-    const auto pixmap = [&](const char *name, QSize size) {
-        return UserInterface::picturePixmap(folders, QLatin1String(name), size);
-    };
 
     // Top bar: operation list on the left, the five window buttons on the right.
     Panel8 = frame(window, "Panel8", {0, 0, 746, kTopBarHeight}, QFrame::NoFrame, kMaroon);
@@ -100,16 +94,11 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     OpSel->setFont(pixelFont(kArial, 12));
     Panel17 = frame(Panel8, "Panel17", {151, 0, 595, kTopBarHeight}, QFrame::Panel | QFrame::Raised, kMaroon);
     Panel18 = frame(Panel17, "Panel18", {59, 4, 530, 33}, QFrame::NoFrame, kMaroon);
-    const struct { QPushButton **button; const char *name, *picture; } topButtons[] = {
-        {&BitBtn1, "BitBtn1", "arrow-left-red"}, {&BitBtn6, "BitBtn6", "lightbulb"}, {&BitBtn8, "BitBtn8", "speaker-on"},
-        {&BitBtn10, "BitBtn10", "monitor"},      {&BitBtn9, "BitBtn9", "question"},
+    const struct { QPushButton **button; const char *name; } topButtons[] = {
+        {&BitBtn1, "BitBtn1"}, {&BitBtn6, "BitBtn6"}, {&BitBtn8, "BitBtn8"}, {&BitBtn10, "BitBtn10"}, {&BitBtn9, "BitBtn9"},
     };
-    for (int i = 0; i < 5; ++i) {
-        *topButtons[i].button =
-            pictureButton(Panel18, topButtons[i].name, {4 + i * 104, 3, 102, 26}, icon(topButtons[i].picture), {16, 16});
-    }
-    soundOn = icon("speaker-on");
-    soundOff = icon("speaker-off");
+    for (int i = 0; i < 5; ++i)
+        *topButtons[i].button = pictureButton(Panel18, topButtons[i].name, {4 + i * 104, 3, 102, 26}, {16, 16});
 
     // Working area: the gradient behind everything, the centre panel in the middle.
     Panel12 = make<QWidget>(window, "Panel12", {0, kTopBarHeight, 746, 558 - kTopBarHeight});
@@ -161,18 +150,16 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
         }
     }
     BitBtn2 = make<StackedButton>(Panel13, "BitBtn2", {column[1], row[3], 132, 40});
-    BitBtn2->setPicture(pixmap("tick-red", {18, 16}));
     BitBtn2->setCaptionStyle(pixelFont(kArial, 13, true), Qt::red);
     BitBtn2->setDefault(true);
-    BitBtn11 = pictureButton(Panel13, "BitBtn11", {column[0], row[4], 62, 40}, icon("bin"), {26, 26});
+    BitBtn11 = pictureButton(Panel13, "BitBtn11", {column[0], row[4], 62, 40}, {26, 26});
     BitBtn11->setAccessibleName(QStringLiteral("Clear"));
     BitBtn11->setFocusPolicy(Qt::TabFocus);
     BitBtn7 = make<StackedButton>(Panel13, "BitBtn7", {column[1], row[4], 62, 40});
-    BitBtn7->setPicture(pixmap("camera", {22, 22}));
     BitBtn7->setCaptionStyle(pixelFont(kArial, 10, true), Qt::blue);
     BitBtn7->setAutoDefault(false);
     BitBtn7->setAccessibleName(QStringLiteral("Record"));
-    SpeedButton11 = pictureButton(Panel13, "SpeedButton11", {column[2], row[4], 62, 40}, icon("ambulance"), {30, 25});
+    SpeedButton11 = pictureButton(Panel13, "SpeedButton11", {column[2], row[4], 62, 40}, {30, 25});
     SpeedButton11->setAccessibleName(QStringLiteral("Show the answer"));
     SpeedButton11->setFocusPolicy(Qt::TabFocus);
 
@@ -184,7 +171,7 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     Image3->setGeometry(0, 0, 209, 240);
     Label17 = label(Panel9, "Label17", {46, 10, 117, 55}, pixelFont(kArial, 13, true), Qt::white, Qt::AlignCenter);
     Label17->setWordWrap(true);
-    Image5 = picture(Panel9, "Image5", {25, 72, 158, 44}, pixmap("logo", {158, 44}));
+    Image5 = picture(Panel9, "Image5", {25, 72, 158, 44});
     Label25 = label(Panel9, "Label25", {26, 122, 156, 78}, pixelFont(kArial, 12), Qt::black, Qt::AlignCenter);
     Label25->setWordWrap(true);
     Label26 = label<LinkLabel>(Panel9, "Label26", {6, 214, 197, 18}, pixelFont(kArial, 12), Qt::blue,
@@ -211,8 +198,8 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     Label10 = label(Panel2, "Label10", {200, 37, 26, 17}, pixelFont(kArial, 13, true), Qt::red, Qt::AlignRight | Qt::AlignVCenter);
     Label22 = label(Panel2, "Label22", {4, 66, 58, 18}, text13, Qt::black);
     Label11 = label(Panel2, "Label11", {62, 66, 84, 18}, pixelFont(kArial, 13, true), Qt::blue);
-    BitBtn3 = pictureButton(Panel2, "BitBtn3", {148, 62, 78, 26}, icon("circular-arrow"), {16, 16});
-    BitBtn12 = pictureButton(Panel6, "BitBtn12", {24, 99, 185, 27}, icon("stopwatch"), {18, 18});
+    BitBtn3 = pictureButton(Panel2, "BitBtn3", {148, 62, 78, 26}, {16, 16});
+    BitBtn12 = pictureButton(Panel6, "BitBtn12", {24, 99, 185, 27}, {18, 18});
     BitBtn12->setFont(pixelFont(kArial, 13, true));
 
     Panel10 = make<QWidget>(Panel6, "Panel10", {6, 130, 222, 183});
@@ -223,12 +210,12 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     Label19 = label(Panel11, "Label19", {16, 92, 177, 53}, verdana, Qt::black, Qt::AlignLeft | Qt::AlignTop);
     for (QLabel *l : {Label16, Label18, Label19})
         l->setWordWrap(true);
-    Image1 = picture(Panel11, "Image1", {117, 15, 18, 16}, pixmap("tick-red", {18, 16}));
-    Image2 = picture(Panel11, "Image2", {170, 28, 18, 15}, pixmap("ambulance", {18, 15}));
+    Image1 = picture(Panel11, "Image1", {117, 15, 18, 16});
+    Image2 = picture(Panel11, "Image2", {170, 28, 18, 15});
     Image4 = new StretchedPicture(UserInterface::picturePath(folders, QStringLiteral("texture")), Panel11);
     Image4->setObjectName(QStringLiteral("Image4"));
     Image4->setGeometry(0, 0, 210, 153);
-    Image6 = picture(Panel11, "Image6", {17, 51, 160, 45}, pixmap("logo", {160, 45}));
+    Image6 = picture(Panel11, "Image6", {17, 51, 160, 45});
     Label27 = label<LinkLabel>(Panel10, "Label27", {6, 160, 210, 18}, pixelFont(kArial, 12), Qt::blue,
                                Qt::AlignRight | Qt::AlignVCenter);
 
@@ -266,12 +253,38 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     Panel14->hide();
     Panel15 = frame(Panel14, "Panel15", {2, 2, 487, 38}, QFrame::NoFrame, QColor(239, 239, 239));
     Label1 = label(Panel15, "Label1", {8, 0, 360, 38}, text13, Qt::black);
-    BitBtn4 = pictureButton(Panel15, "BitBtn4", {387, 6, 94, 26}, icon("cross"), {16, 16});
+    BitBtn4 = pictureButton(Panel15, "BitBtn4", {387, 6, 94, 26}, {16, 16});
     htmlLite1 = new HelpViewer(Panel14);
     htmlLite1->setObjectName(QStringLiteral("htmlLite1"));
     htmlLite1->setGeometry(2, 40, 487, 435);
 
     arrange(kDesignSize);
+}
+
+void CalculatorUi::loadPictures(const DataFolders &folders)
+{
+    const auto icon = [&](const char *name) { return UserInterface::pictureIcon(folders, QLatin1String(name)); };
+    const auto pixmap = [&](const char *name, QSize size) {
+        return UserInterface::picturePixmap(folders, QLatin1String(name), size);
+    };
+    BitBtn1->setIcon(icon("arrow-left-red"));
+    BitBtn6->setIcon(icon("lightbulb"));
+    BitBtn10->setIcon(icon("monitor"));
+    BitBtn9->setIcon(icon("question"));
+    soundOn = icon("speaker-on");
+    soundOff = icon("speaker-off");
+    BitBtn2->setPicture(pixmap("tick-red", {18, 16}));
+    BitBtn11->setIcon(icon("bin"));
+    BitBtn7->setPicture(pixmap("camera", {22, 22}));
+    SpeedButton11->setIcon(icon("ambulance"));
+    BitBtn3->setIcon(icon("circular-arrow"));
+    BitBtn12->setIcon(icon("stopwatch"));
+    BitBtn4->setIcon(icon("cross"));
+    const QPixmap logo = pixmap("logo", {160, 45});
+    Image5->setPixmap(logo);
+    Image6->setPixmap(logo);
+    Image1->setPixmap(pixmap("tick-red", {18, 16}));
+    Image2->setPixmap(pixmap("ambulance", {18, 15}));
 }
 
 void CalculatorUi::arrange(QSize client)

@@ -29,6 +29,9 @@ struct CalculatorUi
 
     CalculatorUi(QWidget *window, const DataFolders &folders);
 
+    // The pictures are drawn when the window is first shown, which keeps start-up quick.
+    void loadPictures(const DataFolders &folders);
+
     // Places the panels for the window's current size: top bar across, calculator panel centred.
     void arrange(QSize client);
     void setPanelColor(QWidget *panel, const QColor &color);

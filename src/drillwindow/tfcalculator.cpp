@@ -226,6 +226,10 @@ void TFCalculator::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return; // restored from the task bar: not an opening
+    if (!m_picturesLoaded) {
+        m_ui->loadPictures(m_state.folders);
+        m_picturesLoaded = true;
+    }
     step([this] { FormShow(); });
     step([this] { FormActivate(); });
 }

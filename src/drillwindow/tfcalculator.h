@@ -96,4 +96,5 @@ private:
     TAfterRecordDlg *m_afterRecordDlg = nullptr;
     Captions m_texts;
     int m_appliedFocusRequests = 0;
+    bool m_picturesLoaded = false;
 };

@@ -30,13 +30,19 @@ QLabel *colouredLabel(QWidget *parent, const char *name, QRect geometry, const Q
     return l;
 }
 
-QPushButton *button(QWidget *parent, const char *name, QRect geometry, const QIcon &icon)
+QPushButton *button(QWidget *parent, const char *name, QRect geometry)
 {
     auto *b = new QPushButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setGeometry(geometry);
-    b->setIcon(icon);
     return b;
+}
+
+// Button pictures are drawn at the first opening, which keeps start-up quick.
+void setPictureOnce(QPushButton *button, const DataFolders &folders, const char *picture)
+{
+    if (button->icon().isNull())
+        button->setIcon(UserInterface::pictureIcon(folders, QLatin1String(picture)));
 }
 
 } // namespace
@@ -94,7 +100,7 @@ TRecordDlg::TRecordDlg(ProgramState &state, DrillSession &session, QWidget *pare
         *radios[i].button = r;
     }
     ui.Label3 = colouredLabel(this, "Label3", {10, 96, 240, 36}, pixelFont(kArial, 13), QColor(0, 0, 0x80));
-    ui.OKBtn = button(this, "OKBtn", {272, 104, 80, 27}, UserInterface::pictureIcon(state.folders, "greentick"));
+    ui.OKBtn = button(this, "OKBtn", {272, 104, 80, 27});
     ui.OKBtn->setText(QStringLiteral("OK"));
     ui.OKBtn->setDefault(true);
     connect(ui.OKBtn, &QPushButton::clicked, this, [this] { UserInterface::runStep(this, [this] { OKBtnClick(); }); });
@@ -111,6 +117,7 @@ void TRecordDlg::LoadCaptions()
 void TRecordDlg::showEvent(QShowEvent *event)
 {
     Ui &ui = *m_ui;
+    setPictureOnce(ui.OKBtn, m_state.folders, "greentick");
     setWindowTitle(m_texts.text(u"vRecordDlgCaption"));
     ui.RadioButton1->setText(m_texts.text(u"vNextOpRBCaption"));
     ui.RadioButton2->setText(m_texts.text(u"vNextErrRBCaption"));
@@ -160,9 +167,9 @@ TAfterRecordDlg::TAfterRecordDlg(ProgramState &state, DrillSession &session, QWi
     Ui &ui = *m_ui;
     ui.Label1 = colouredLabel(box, "Label1", {8, 6, 212, 44}, pixelFont(kArial, 13), Qt::black);
     ui.Label1->setAlignment(Qt::AlignCenter);
-    ui.OKBtn = button(box, "OKBtn", {10, 66, 98, 30}, UserInterface::pictureIcon(state.folders, "greentick"));
+    ui.OKBtn = button(box, "OKBtn", {10, 66, 98, 30});
     ui.OKBtn->setDefault(true);
-    ui.CancelBtn = button(box, "CancelBtn", {120, 66, 98, 30}, UserInterface::pictureIcon(state.folders, "cross"));
+    ui.CancelBtn = button(box, "CancelBtn", {120, 66, 98, 30});
     ui.CancelBtn->setAutoDefault(false);
     connect(ui.OKBtn, &QPushButton::clicked, this,
             [this] { UserInterface::runStep(this, [this] { m_session.review(); }); });
@@ -184,6 +191,8 @@ QString TAfterRecordDlg::eraseMessage() const
 
 void TAfterRecordDlg::showEvent(QShowEvent *event)
 {
+    setPictureOnce(m_ui->OKBtn, m_state.folders, "greentick");
+    setPictureOnce(m_ui->CancelBtn, m_state.folders, "cross");
     setWindowTitle(m_texts.text(u"vAfterRecordDlgCaption"));
     m_ui->Label1->setText(m_texts.text(u"vWhatToDoLbl"));
     m_ui->OKBtn->setText(m_texts.text(u"vOKCaptionBtn"));
