@@ -2,6 +2,7 @@
 
 #include "inifile.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -109,4 +110,33 @@ TEST_F(StartProgram, ARangeOutside1To12KeepsTheMultipliersUsable)
         EXPECT_EQ(state().LBRange, multipliersFrom(smallest));
         EXPECT_EQ(program->expertOptions().smallestMultiplier(), smallest);
     }
+}
+
+TEST_F(StartProgram, ANewSmallestMultiplierChosenDuringADrillShowsInTheNextOperation)
+{
+    install();
+    putUser("sys/choices.txt", "7\r\n");
+    start();
+    QStringList firstOperands;
+    whenModal([&](QWidget *drill) {
+        auto *answer = drill->findChild<QLineEdit *>("Ans");
+        auto *first = drill->findChild<QLabel *>("F1");
+        whenModal([](QWidget *expert) {
+            auto *number = child<QSpinBox>(expert, "UpDown1");
+            for (int i = 0; i < 11; ++i)
+                QTest::keyClick(number, Qt::Key_Up);
+            QTest::mouseClick(child<QPushButton>(expert, "BitBtn1"), Qt::LeftButton);
+        });
+        QTest::mouseClick(drill->findChild<QPushButton *>("BitBtn6"), Qt::LeftButton);
+        EXPECT_EQ(drill->focusWidget(), answer); // the answer field has the focus back
+        for (int i = 0; i < 2; ++i) {
+            QTest::keyClicks(answer, "1");
+            QTest::keyClick(answer, Qt::Key_Return);
+            firstOperands << first->text();
+        }
+        QTest::mouseClick(drill->findChild<QPushButton *>("BitBtn1"), Qt::LeftButton);
+    });
+    click("BitBtn2");
+    EXPECT_EQ(state().LBRange, QStringList({"12"}));
+    EXPECT_EQ(firstOperands, QStringList({"12", "12"}));
 }
