@@ -30,7 +30,6 @@ LinkLabel *link(QWidget *parent, const char *name, const QString &text, QPoint a
     QFont font = UserInterface::pixelFont(QStringLiteral("Arial"), 13);
     font.setUnderline(true);
     result->setFont(font);
-    result->setFocusPolicy(Qt::NoFocus);
     result->adjustSize();
     result->move(at);
     return result;
@@ -58,9 +57,7 @@ TFAbout::TFAbout(const DataFolders &folders, QWidget *parent)
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(rect());
-    QPalette grey = panel->palette();
-    grey.setColor(QPalette::Window, QColor(225, 225, 225));
-    panel->setPalette(grey);
+    UserInterface::setColor(panel, QPalette::Window, QColor(225, 225, 225));
     panel->setAutoFillBackground(true);
 
     m_Image1 = new QLabel(panel);
@@ -68,9 +65,7 @@ TFAbout::TFAbout(const DataFolders &folders, QWidget *parent)
     m_Image1->setGeometry(56, 8, 160, 45);
 
     QLabel *tagLine = label(panel, "Label1", QStringLiteral("Learn and Drill Multiplication Tables"), {51, 54}, 11);
-    QPalette navy = tagLine->palette();
-    navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
-    tagLine->setPalette(navy);
+    UserInterface::setColor(tagLine, QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     line(panel, "Bevel1", {8, 72});
     label(panel, "Label2", versionLine(ReadVersionInfo()), {16, 84}, 13);
     label(panel, "Label9", QStringLiteral("Web access:"), {8, 151}, 13);

@@ -39,16 +39,12 @@ QFont linkFont(int pixels)
 
 void setTextColor(QWidget *widget, const QColor &color)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
+    UserInterface::setColor(widget, QPalette::WindowText, color);
 }
 
 void setBackground(QWidget *widget, const QColor &color)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
+    UserInterface::setColor(widget, QPalette::Window, color);
     widget->setAutoFillBackground(true);
 }
 
@@ -64,9 +60,7 @@ T *named(T *object, const char *name)
 TFStart::Controls::Controls(QMainWindow *window)
 {
     window->setFont(arial(13));
-    QPalette base = window->palette();
-    base.setColor(QPalette::Window, kSilver);
-    window->setPalette(base);
+    UserInterface::setColor(window, QPalette::Window, kSilver);
 
     client = named(new QWidget(window), "client");
     client->setMinimumSize(kClientSize);
@@ -111,7 +105,6 @@ TFStart::Controls::Controls(QMainWindow *window)
     Label3 = named(new LinkLabel(GroupBox1), "Label3");
     Label3->setText(QStringLiteral("Web Page"));
     Label3->setFont(linkFont(12));
-    Label3->setFocusPolicy(Qt::NoFocus);
     Label3->setToolTip(QStringLiteral("Click!"));
     Label3->adjustSize();
     Label3->move(276 + (153 - Label3->width()) / 2, 144);
@@ -134,12 +127,12 @@ TFStart::Controls::Controls(QMainWindow *window)
     Label1->setFont(arial(12));
     setTextColor(Label1, kNavy);
 
-    // The twelve boxes, then the buttons in reading order.
+    // The twelve boxes, then the buttons in reading order, the web link last.
     QWidget *previous = CheckBox[0];
     for (QWidget *next : std::initializer_list<QWidget *>{CheckBox[1], CheckBox[2], CheckBox[3], CheckBox[4],
                                                           CheckBox[5], CheckBox[6], CheckBox[7], CheckBox[8],
                                                           CheckBox[9], CheckBox[10], CheckBox[11], BitBtn3,
-                                                          BitBtn4, BitBtn9, BitBtn2, BitBtn5, BitBtn1}) {
+                                                          BitBtn4, BitBtn9, BitBtn2, BitBtn5, BitBtn1, Label3}) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     }
