@@ -58,14 +58,20 @@ public:
 };
 
 TRecordDlg::TRecordDlg(ProgramState &state, DrillSession &session, QWidget *parent)
-    : QDialog(parent, kNoTitleButtons), m_state(state), m_session(session), m_ui(std::make_unique<Ui>()),
+    : QDialog(parent, kNoTitleButtons), m_state(state), m_session(session),
       m_texts(Captions::designTime(CaptionSections::RecordDlg))
 {
     setObjectName(QStringLiteral("RecordDlg"));
     setModal(true);
     setFixedSize(361, 140);
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    LoadCaptions();
+}
 
+// The controls are made at the first opening, which keeps start-up quick.
+void TRecordDlg::buildControls()
+{
+    m_ui = std::make_unique<Ui>();
     auto *box = new QFrame(this);
     box->setGeometry(8, 8, 345, 82);
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -101,10 +107,10 @@ TRecordDlg::TRecordDlg(ProgramState &state, DrillSession &session, QWidget *pare
     }
     ui.Label3 = colouredLabel(this, "Label3", {10, 96, 240, 36}, pixelFont(kArial, 13), QColor(0, 0, 0x80));
     ui.OKBtn = button(this, "OKBtn", {272, 104, 80, 27});
+    ui.OKBtn->setIcon(UserInterface::pictureIcon(m_state.folders, QStringLiteral("greentick")));
     ui.OKBtn->setText(QStringLiteral("OK"));
     ui.OKBtn->setDefault(true);
     connect(ui.OKBtn, &QPushButton::clicked, this, [this] { UserInterface::runStep(this, [this] { OKBtnClick(); }); });
-    LoadCaptions();
 }
 
 TRecordDlg::~TRecordDlg() = default;
@@ -116,8 +122,12 @@ void TRecordDlg::LoadCaptions()
 
 void TRecordDlg::showEvent(QShowEvent *event)
 {
+    if (!m_ui) {
+        buildControls();
+        for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            child->show();
+    }
     Ui &ui = *m_ui;
-    setPictureOnce(ui.OKBtn, m_state.folders, "greentick");
     setWindowTitle(m_texts.text(u"vRecordDlgCaption"));
     ui.RadioButton1->setText(m_texts.text(u"vNextOpRBCaption"));
     ui.RadioButton2->setText(m_texts.text(u"vNextErrRBCaption"));

@@ -25,6 +25,7 @@ protected:
 
 private:
     class Ui;
+    void buildControls();
     void OKBtnClick();
 
     ProgramState &m_state;

@@ -17,8 +17,8 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, QPoint at,
     auto *result = new QLabel(text, parent);
     result->setObjectName(QString::fromLatin1(name));
     result->setFont(UserInterface::pixelFont(QStringLiteral("Arial"), pixels));
-    result->adjustSize();
-    result->move(at);
+    // A fixed box to the panel's right edge: no font measuring while the program starts.
+    result->setGeometry(at.x(), at.y(), 273 - at.x(), pixels + 6);
     return result;
 }
 
