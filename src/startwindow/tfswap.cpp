@@ -40,9 +40,7 @@ QFont arial(bool bold = false)
 
 void setTextColor(QWidget *widget, const QColor &color)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
+    UserInterface::setColor(widget, QPalette::WindowText, color);
 }
 
 QFrame *framedPanel(QWidget *parent, const char *name, QRect geometry)
