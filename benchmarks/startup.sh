@@ -25,14 +25,6 @@ cleanup() {
 trap cleanup EXIT
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 
-display=
-for n in $(seq 90 199); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || { echo "no free display number" >&2; exit 1; }
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-[ -e "/tmp/.X11-unix/X$display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-
-DISPLAY=:$display python3 benchmarks/startup_probe.py "$work/prefix/bin/quorvel" "$runs" "$work"
+source tools/xvfb.sh
+start_xvfb "$work"
+python3 benchmarks/startup_probe.py "$work/prefix/bin/quorvel" "$runs" "$work"

@@ -32,17 +32,8 @@ sys=$XDG_DATA_HOME/quorvel/sys
 printf '[GLOBAL]\r\nLanguage=en\r\nRange=4\r\n[CHRONO]\r\nTimer1=5\r\n' >"$sys/multable.ini"
 printf '10\r\n3\r\n' >"$sys/choices.txt"
 
-# Xvfb on the first free display number.
-display=
-for n in $(seq 90 199); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || { echo "no free display number" >&2; exit 1; }
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-[ -e "/tmp/.X11-unix/X$display" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$display
+source "$(dirname "$0")/../../tools/xvfb.sh"
+start_xvfb "$work"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 
