@@ -343,15 +343,3 @@ void DrillSession::operationListOpened()
     disengageIfEngaged();
     focus(DrillFocus::OperationList);
 }
-
-void DrillSession::setGaugeColor(ColorValue color)
-{
-    Step step(*this);
-    m_display.gaugeColor = color;
-}
-
-void DrillSession::setSoundOn(bool on)
-{
-    Step step(*this);
-    m_display.soundOn = on;
-}

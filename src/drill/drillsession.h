@@ -54,7 +54,6 @@ public:
     int countdownSwitch() const { return m_countdown.value(); } // TrackBar1: 1 off, 2 on
     const DrillTimer &thinkingTimer() const { return m_timer1; }
     const DrillTimer &displayTimer() const { return m_timer2; }
-    const DrillTimer &gaugeTimer() const { return m_timer3; }
 
     // Window life.
     void created();
@@ -81,9 +80,6 @@ public:
     void setDisplayTimePosition(int position) { m_displayTime.set(position); }
     void setGaugeChoice(int index) { m_gaugeChoice.set(index); }
     void setModeChoice(int index) { m_modeChoice.set(index); }
-    void setCountdownSwitch(int position) { m_countdown.set(position); }
-    void setGaugeColor(ColorValue color);
-    void setSoundOn(bool on);
     // After a dialog opened from the drill window: the reveal button in mental mode, else the answer.
     void focusAfterDialog();
 

@@ -194,11 +194,6 @@ void TFCalculator::setTopBarColor(ColorValue color)
         m_ui->setPanelColor(panel, toColor(color));
 }
 
-void TFCalculator::setLeftTopBarColor(ColorValue color)
-{
-    m_ui->setPanelColor(m_ui->Panel16, toColor(color));
-}
-
 void TFCalculator::setCalculatorColor(ColorValue color)
 {
     m_ui->setPanelColor(m_ui->Panel13, toColor(color));

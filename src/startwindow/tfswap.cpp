@@ -147,11 +147,6 @@ void TFSwap::setSmallestMultiplier(int multiplier)
     m_UpDown1->setValue(qBound(kLowest, multiplier, kHighest));
 }
 
-bool TFSwap::crossing() const
-{
-    return m_RadioButton1->isChecked();
-}
-
 void TFSwap::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);

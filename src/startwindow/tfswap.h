@@ -28,7 +28,6 @@ public:
 
     int smallestMultiplier() const;              // the arrows' position
     void setSmallestMultiplier(int multiplier);  // kept within 1..12
-    bool crossing() const;                       // Yes is ticked
 
     // OK. Also run by the start window at start-up, with the dialog not shown.
     void BitBtn1Click();
