@@ -1,6 +1,7 @@
 #include "calculatorui.h"
 
 #include "drillwidgets.h"
+#include "linklabel.h"
 #include "gradient.h"
 #include "helpviewer.h"
 #include "userinterface.h"

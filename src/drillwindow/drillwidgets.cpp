@@ -2,7 +2,6 @@
 
 #include "userinterface.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
@@ -40,32 +39,6 @@ void StackedButton::setCaptionStyle(const QFont &font, const QColor &color)
 {
     m_caption->setFont(font);
     UserInterface::setColor(m_caption, QPalette::WindowText, color);
-}
-
-LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
-{
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
-    QFont f = font();
-    f.setUnderline(true);
-    setFont(f);
-    UserInterface::setColor(this, QPalette::WindowText, Qt::blue);
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    QLabel::mouseReleaseEvent(event);
-    if (rect().contains(event->position().toPoint()))
-        emit clicked();
-}
-
-void LinkLabel::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        emit clicked();
-        return;
-    }
-    QLabel::keyPressEvent(event);
 }
 
 void OperationList::showPopup()

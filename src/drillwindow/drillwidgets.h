@@ -24,22 +24,6 @@ private:
     QLabel *m_caption;
 };
 
-// A label that acts as a link: hand cursor, and a signal when clicked.
-class LinkLabel : public QLabel
-{
-    Q_OBJECT
-
-public:
-    explicit LinkLabel(QWidget *parent = nullptr);
-
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-};
-
 // A drop-down list that says when the child opens it.
 class OperationList : public QComboBox
 {

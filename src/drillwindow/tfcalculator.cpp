@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "calculatorui.h"
 #include "drillwidgets.h"
+#include "linklabel.h"
 #include "gradient.h"
 #include "helpviewer.h"
 #include "inifile.h"

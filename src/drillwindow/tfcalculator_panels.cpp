@@ -2,6 +2,7 @@
 #include "calculatorui.h"
 #include "drillwidgets.h"
 #include "helpviewer.h"
+#include "linklabel.h"
 #include "tfcalculator.h"
 
 void TFCalculator::openHelp()

@@ -1,7 +1,7 @@
 #include "tfabout.h"
 
 #include "fileversion.h"
-#include "drillwidgets.h"
+#include "linklabel.h"
 #include "userinterface.h"
 #include "weblinks.h"
 

@@ -2,7 +2,7 @@
 
 #include "tfstart_controls.h"
 
-#include "drillwidgets.h"
+#include "linklabel.h"
 #include "gradient.h"
 #include "helpviewer.h"
 #include "inifile.h"

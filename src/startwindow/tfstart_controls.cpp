@@ -2,7 +2,7 @@
 
 #include "gradient.h"
 #include "helpviewer.h"
-#include "drillwidgets.h"
+#include "linklabel.h"
 #include "userinterface.h"
 
 #include <QAction>

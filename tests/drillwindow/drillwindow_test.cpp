@@ -1,6 +1,7 @@
 #include "drillwindowfixture.h"
 
 #include "drillwidgets.h"
+#include "linklabel.h"
 #include "helpviewer.h"
 
 #include <QComboBox>
