@@ -26,6 +26,9 @@ public:
             m_step(value);
     }
 
+    // Puts the control back to a value without its change step (the window reset, not a change).
+    void restore(int value) { m_value = std::clamp(value, m_min, m_max); }
+
 private:
     int m_min, m_max, m_value;
     std::function<void(int)> m_step;

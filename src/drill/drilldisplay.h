@@ -39,6 +39,8 @@ struct DrillDisplay
     bool mentalPanelVisible = false;    // Panel9
     bool displayTimeVisible = false;    // GroupBox2, holds TrackBar2
     bool soundOn = true;                // picture of BitBtn8
+    bool leftTextsHidden = false;       // mental-mode panel's texts Label17, Label25 (link Label26)
+    bool rightTextsHidden = false;      // information texts covered by Image4, Image6 (link Label27)
 
     int thinkingTime = 3;        // SpinEdit1, seconds
     bool thinkingTimeEnabled = true;

@@ -4,6 +4,8 @@
 #include "operation.h"
 #include "randomsource.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 constexpr int kOutcomeTextLength = 20;
 } // namespace
@@ -91,6 +93,22 @@ void DrillSession::shown(int savedOperationIndex)
     }
     m_state.Mental = false;
     m_display.errorCountVisible = true;
+    m_display.leftTextsHidden = m_settings.HideTextLeft;
+    m_display.rightTextsHidden = m_settings.HideTextRight;
+}
+
+void DrillSession::toggleLeftTexts()
+{
+    Step step(*this);
+    m_settings.HideTextLeft = !m_settings.HideTextLeft;
+    m_display.leftTextsHidden = m_settings.HideTextLeft;
+}
+
+void DrillSession::toggleRightTexts()
+{
+    Step step(*this);
+    m_settings.HideTextRight = !m_settings.HideTextRight;
+    m_display.rightTextsHidden = m_settings.HideTextRight;
 }
 
 void DrillSession::presentOperation()
@@ -148,6 +166,13 @@ void DrillSession::closing()
         m_display.timerButton = text(u"vTimerGoBtn");
     }
     m_state.Mental = false;
+    // The window reopens in written mode, so the mode choice and what it governs follow Mental
+    // back; without its change step, which would reset the counters and present an operation.
+    if (m_modeChoice.value() == 1) {
+        m_modeChoice.restore(0);
+        m_display.displayTimeVisible = false;
+        showWrittenModeControls();
+    }
     m_timer1.setEnabled(false);
     m_timer2.setEnabled(false);
     m_timer3.setEnabled(false);
@@ -164,15 +189,15 @@ bool DrillSession::isAcceptableAnswer(const QString &text)
 
 void DrillSession::setAnswerText(const QString &text)
 {
-    if (isAcceptableAnswer(text))
+    if (!m_state.Mental && isAcceptableAnswer(text))
         m_display.answer = text;
 }
 
 void DrillSession::appendDigit(int digit)
 {
     Step step(*this);
-    if (m_display.answer.size() < kAnswerLength)
-        m_display.answer += QString::number(digit);
+    if (!m_state.Mental && m_display.answer.size() < kAnswerLength)
+        m_display.answer += QString::number(digit); // nothing is typed in mental mode
 }
 
 void DrillSession::clearAnswer()
@@ -241,9 +266,9 @@ void DrillSession::showCalcString(Outcome outcome)
     m_display.outcome = comment;
     refreshNow();
     // Timers that fire while the sound blocks are dropped; the step restarts the countdown after it.
-    m_soundPlaying = true;
+    // The flag is cleared however the sound ends, so a failing sound cannot stop the clocks for good.
+    const QScopedValueRollback soundPlaying(m_soundPlaying, true);
     m_links.sound.makeSound(int(outcome));
-    m_soundPlaying = false;
 }
 
 void DrillSession::calcMark()
@@ -258,7 +283,7 @@ void DrillSession::thinkingTimeOut()
     if (m_inThinkingTimeOut || m_soundPlaying)
         return; // delivered while this step lets events through, or during a blocking sound
     Step step(*this);
-    m_inThinkingTimeOut = true;
+    const QScopedValueRollback inThisStep(m_inThinkingTimeOut, true);
     refreshNow();
     m_links.host.processEvents();
     if (m_state.Mental) {
@@ -293,7 +318,6 @@ void DrillSession::thinkingTimeOut()
         m_display.mark = markLabel();
         presentOperation();
     }
-    m_inThinkingTimeOut = false;
 }
 
 void DrillSession::displayTimeOut()

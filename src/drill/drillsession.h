@@ -1,10 +1,10 @@
 #pragma once
 
+#include "boundedvalue.h"
 #include "drilldisplay.h"
 #include "drillhost.h"
 #include "drillstate.h"
 #include "drilltimer.h"
-#include "boundedvalue.h"
 #include "languagecatalog.h"
 #include "settings.h"
 
@@ -80,6 +80,9 @@ public:
     void setDisplayTimePosition(int position) { m_displayTime.set(position); }
     void setGaugeChoice(int index) { m_gaugeChoice.set(index); }
     void setModeChoice(int index) { m_modeChoice.set(index); }
+    // The hide links under the mental-mode panel's texts and the information texts; kept in the settings.
+    void toggleLeftTexts();
+    void toggleRightTexts();
     // After a dialog opened from the drill window: the reveal button in mental mode, else the answer.
     void focusAfterDialog();
 
@@ -130,6 +133,7 @@ private:
     void disengage();
     void chronoOn();
     void chronoOff();
+    void showWrittenModeControls();
     void setGauge();
     void advanceGauge();
     int displayTimeMs() const;

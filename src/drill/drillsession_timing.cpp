@@ -153,6 +153,15 @@ void DrillSession::displayTimeChanged(int position)
     m_timer2.setInterval(displayTimeMs());
 }
 
+void DrillSession::showWrittenModeControls()
+{
+    m_display.answerReadOnly = false;
+    m_display.mentalPanelVisible = false;
+    m_display.errorCaptionVisible = true;
+    m_display.errorCountVisible = true;
+    m_display.markCaptionVisible = true;
+}
+
 void DrillSession::modeChoiceChanged(int index)
 {
     refreshNow();
@@ -168,15 +177,11 @@ void DrillSession::modeChoiceChanged(int index)
         m_display.markCaptionVisible = false;
         m_display.markVisible = false;
     } else {
-        m_display.answerReadOnly = false;
         m_timer2.setEnabled(false);
-        m_display.mentalPanelVisible = false;
+        showWrittenModeControls();
         m_state.Mental = false;
         focus(DrillFocus::Answer);
         m_display.outcome = QStringLiteral("Zzzzzz....");
-        m_display.errorCaptionVisible = true;
-        m_display.errorCountVisible = true;
-        m_display.markCaptionVisible = true;
         m_display.markVisible = true;
         m_display.lastOperation = text(u"vModeWrittenStateLbl");
     }

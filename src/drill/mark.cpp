@@ -13,23 +13,22 @@ double compute(qint32 errors, qint32 operations)
 
 namespace {
 
-// Rounds half away from zero, as the "#,##0.0" and "#,##0" patterns do.
-QString format(double value, int decimals, const QLocale &locale)
+// Rounds half away from zero, as the "#,##0.0" and "#,##0" patterns do. The digits are ASCII, as
+// in the counters beside the mark; only the decimal separator follows the locale.
+QString format(double value, int decimals)
 {
     const double scale = decimals == 1 ? 10 : 1;
-    return locale.toString(std::round(value * scale) / scale, 'f', decimals);
+    return QString::number(std::round(value * scale) / scale, 'f', decimals);
 }
 
 } // namespace
 
 QString text(double mark, const QLocale &locale)
 {
-    const QString oneDecimal = format(mark, 1, locale);
-    bool ok = false;
-    const double shown = locale.toDouble(oneDecimal, &ok);
-    if (oneDecimal.size() >= 3 && oneDecimal.at(2) != u'0' && ok && shown <= 9.9)
-        return oneDecimal;
-    return format(mark, 0, locale);
+    const QString oneDecimal = format(mark, 1);
+    if (oneDecimal.size() >= 3 && oneDecimal.at(2) != u'0' && oneDecimal.toDouble() <= 9.9)
+        return QString(oneDecimal).replace(u'.', locale.decimalPoint());
+    return format(mark, 0);
 }
 
 } // namespace Mark

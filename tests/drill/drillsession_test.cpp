@@ -1,3 +1,4 @@
+#include "apperror.h"
 #include "drillfixture.h"
 
 
@@ -240,4 +241,90 @@ TEST_F(Drill, ClosingStopsTheClocksAndKeepsTheCounters)
     EXPECT_EQ(state.OpCount, 3);
     EXPECT_EQ(state.ErrCount, 1);
     EXPECT_EQ(shown.mark, "0 vAverageCalc"); // the mark of the last visit
+}
+
+TEST_F(Drill, ReopeningAfterMentalModeIsWrittenModeWithTheAnswerFieldUsable)
+{
+    open(2);
+    next(3);
+    session.toggleStopwatch();
+    next(4);
+    session.setModeChoice(1);
+    session.appendDigit(5); // nothing is typed in mental mode
+    session.setAnswerText("5");
+    EXPECT_TRUE(shown.answer.isEmpty());
+
+    session.closing();
+    session.shown(0);
+    open(5);
+    EXPECT_FALSE(state.Mental);
+    EXPECT_EQ(shown.modeChoice, 0);
+    EXPECT_FALSE(shown.answerReadOnly);
+    EXPECT_FALSE(shown.displayTimeVisible);
+    EXPECT_FALSE(shown.mentalPanelVisible);
+    EXPECT_TRUE(shown.errorCaptionVisible && shown.errorCountVisible && shown.markCaptionVisible);
+    EXPECT_EQ(shown.focus, DrillFocus::Answer);
+    session.appendDigit(3);
+    EXPECT_EQ(shown.answer, "3");
+    next(6);
+    session.reset();
+    EXPECT_EQ(shown.focus, DrillFocus::Answer);
+}
+
+TEST_F(Drill, ASoundThatFailsDoesNotStopTheClocks)
+{
+    open(2);
+    next(3);
+    session.toggleStopwatch();
+    sound.onSound = [](int) { throw AppError(QStringLiteral("Sound problem...")); };
+    session.setAnswerText("1");
+    EXPECT_THROW(session.confirmAnswer(), AppError); // the window shows the error
+    EXPECT_THROW(session.thinkingTimeOut(), AppError);
+
+    sound.onSound = nullptr;
+    const int judged = sound.events.size();
+    const int gauge = shown.gaugeProgress;
+    session.gaugeStep();
+    EXPECT_EQ(shown.gaugeProgress, gauge + 1);
+    next(4);
+    session.thinkingTimeOut();
+    EXPECT_EQ(sound.events.size(), judged + 1);
+    next(5);
+    session.setAnswerText("28");
+    session.confirmAnswer();
+    EXPECT_EQ(sound.events.size(), judged + 2);
+}
+
+TEST_F(Drill, StopwatchOptionsAreKeptInTheSettings)
+{
+    open(2);
+    next(3);
+    session.toggleStopwatch();
+    session.setDisplayTimePosition(3);
+    EXPECT_EQ(settings.Timer2, 3);
+    EXPECT_EQ(session.displayTimer().interval(), 2000);
+
+    EXPECT_TRUE(t3.running);
+    session.setGaugeChoice(1);
+    EXPECT_FALSE(settings.Jauge);
+    EXPECT_FALSE(t3.running);
+    EXPECT_FALSE(shown.gaugeVisible);
+    session.setGaugeChoice(0);
+    EXPECT_TRUE(settings.Jauge);
+    EXPECT_TRUE(t3.running);
+    EXPECT_TRUE(shown.gaugeVisible);
+}
+
+TEST_F(Drill, HideLinksFollowAndChangeTheSettings)
+{
+    settings.HideTextLeft = true;
+    session.shown(0);
+    EXPECT_TRUE(shown.leftTextsHidden);
+    EXPECT_FALSE(shown.rightTextsHidden);
+    session.toggleLeftTexts();
+    session.toggleRightTexts();
+    EXPECT_FALSE(settings.HideTextLeft);
+    EXPECT_TRUE(settings.HideTextRight);
+    EXPECT_FALSE(shown.leftTextsHidden);
+    EXPECT_TRUE(shown.rightTextsHidden);
 }

@@ -135,3 +135,42 @@ TEST_F(Recording, ClosingErasesARecordingButNotAReview)
     EXPECT_EQ(state.OpCount, 1);
     EXPECT_EQ(state.ErrCount, 0);
 }
+
+TEST_F(Recording, NextErrorsEndsAtTheTenthErrorWithTheAfterDialog)
+{
+    open(1);
+    record(RecordMode::NextErrors, 10, 2);
+    QStringList recordedWhenDialogOpened;
+    host.onAfterDialog = [&] { recordedWhenDialogOpened = session.recordedOperations(); };
+    // Multipliers 2, 3, ... 12, 1, 2, ...: the even ones answered wrong, the others right.
+    for (int m = 2, errors = 0; errors < 10; m = m % 12 + 1) {
+        EXPECT_EQ(host.afterDialogsOpened, 0);
+        const bool wrong = m % 2 == 0;
+        answer(wrong ? QString("1") : QString::number(7 * m), m % 12 + 1);
+        errors += wrong;
+    }
+    EXPECT_EQ(host.afterDialogsOpened, 1);
+    EXPECT_EQ(state.RecCount, 10);
+    EXPECT_EQ(recordedWhenDialogOpened,
+              QStringList({"2x7", "4x7", "6x7", "8x7", "10x7", "12x7", "2x7", "4x7", "6x7", "8x7"}));
+}
+
+TEST_F(Recording, ChoosingARecordingDuringAReviewEndsTheReview)
+{
+    open(2);
+    record(RecordMode::NextOperations, 10, 3);
+    answer("21", 4);
+    answer("28", 5);
+    host.onAfterDialog = [&] { session.review(); };
+    record(RecordMode::Stop, 10, 0);
+    EXPECT_TRUE(state.Replaying);
+    EXPECT_EQ(shown.firstOperand, "3");
+
+    next(6), next(7); // drawn by the erase that ends the review, then by the record button
+    record(RecordMode::NextOperations, 10, 0);
+    EXPECT_FALSE(state.Replaying);
+    EXPECT_EQ(host.eraseMessages, 1);
+    EXPECT_EQ(session.recordMode(), RecordMode::Stop);
+    EXPECT_TRUE(shown.recordCaption.isEmpty());
+    EXPECT_EQ(shown.firstOperand, "7");
+}
