@@ -1,9 +1,10 @@
 #include "calculatorui.h"
 
 #include "drillwidgets.h"
-#include "linklabel.h"
 #include "gradient.h"
 #include "helpviewer.h"
+#include "infotextlabel.h"
+#include "linklabel.h"
 #include "userinterface.h"
 
 #include <QRegularExpressionValidator>
@@ -146,7 +147,7 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
             key->setText(QString::number(digit));
             key->setFont(digitFont);
             key->setAutoDefault(false);
-            key->setFocusPolicy(Qt::TabFocus); // a click leaves the focus in the answer field
+            key->setFocusPolicy(Qt::NoFocus); // calculator keys: the focus stays in the answer field
             digitKeys[digit] = key;
         }
     }
@@ -155,14 +156,14 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     BitBtn2->setDefault(true);
     BitBtn11 = pictureButton(Panel13, "BitBtn11", {column[0], row[4], 62, 40}, {26, 26});
     BitBtn11->setAccessibleName(QStringLiteral("Clear"));
-    BitBtn11->setFocusPolicy(Qt::TabFocus);
+    BitBtn11->setFocusPolicy(Qt::NoFocus);
     BitBtn7 = make<StackedButton>(Panel13, "BitBtn7", {column[1], row[4], 62, 40});
     BitBtn7->setCaptionStyle(pixelFont(kArial, 10, true), Qt::blue);
     BitBtn7->setAutoDefault(false);
     BitBtn7->setAccessibleName(QStringLiteral("Record"));
     SpeedButton11 = pictureButton(Panel13, "SpeedButton11", {column[2], row[4], 62, 40}, {30, 25});
     SpeedButton11->setAccessibleName(QStringLiteral("Show the answer"));
-    SpeedButton11->setFocusPolicy(Qt::TabFocus);
+    SpeedButton11->setFocusPolicy(Qt::NoFocus);
 
     // Mental-mode panel, over the keypad.
     Panel9 = frame(Panel13, "Panel9", {8, 60, 209, 240}, QFrame::Panel | QFrame::Raised);
@@ -206,13 +207,14 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     Panel10 = make<QWidget>(Panel6, "Panel10", {6, 130, 222, 183});
     Panel11 = frame(Panel10, "Panel11", {6, 2, 210, 153}, QFrame::Box, kInfoTip);
     const QFont verdana = pixelFont(QStringLiteral("Verdana"), 11);
-    Label16 = label(Panel11, "Label16", {16, 6, 177, 41}, verdana, Qt::black, Qt::AlignLeft | Qt::AlignTop);
+    Label16 = label<InfoTextLabel>(Panel11, "Label16", {16, 6, 177, 41}, verdana, Qt::black, Qt::AlignLeft | Qt::AlignTop);
     Label18 = label(Panel11, "Label18", {16, 50, 177, 39}, verdana, Qt::black, Qt::AlignLeft | Qt::AlignTop);
     Label19 = label(Panel11, "Label19", {16, 92, 177, 53}, verdana, Qt::black, Qt::AlignLeft | Qt::AlignTop);
-    for (QLabel *l : {Label16, Label18, Label19})
+    for (QLabel *l : {Label18, Label19})
         l->setWordWrap(true);
     Image1 = picture(Panel11, "Image1", {117, 15, 18, 16});
     Image2 = picture(Panel11, "Image2", {170, 28, 18, 15});
+    Label16->setPictureSizes(Image1->size(), Image2->size());
     Image4 = new StretchedPicture(UserInterface::picturePath(folders, QStringLiteral("texture")), Panel11);
     Image4->setObjectName(QStringLiteral("Image4"));
     Image4->setGeometry(0, 0, 210, 153);
@@ -306,4 +308,15 @@ void CalculatorUi::arrange(QSize client)
 void CalculatorUi::setPanelColor(QWidget *panel, const QColor &color)
 {
     setColor(panel, QPalette::Window, color);
+}
+
+void CalculatorUi::placeKeyPictures()
+{
+    const auto place = [this](QLabel *picture, QRect inLabel) {
+        picture->setVisible(!inLabel.isEmpty());
+        if (!inLabel.isEmpty())
+            picture->setGeometry(inLabel.translated(Label16->geometry().topLeft()));
+    };
+    place(Image1, Label16->tickPlace());
+    place(Image2, Label16->ambulancePlace());
 }

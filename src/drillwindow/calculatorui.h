@@ -14,6 +14,7 @@
 
 class GaugeBar;
 class HelpViewer;
+class InfoTextLabel;
 class LinkLabel;
 class OperationList;
 class StackedButton;
@@ -35,6 +36,8 @@ struct CalculatorUi
     // Places the panels for the window's current size: top bar across, calculator panel centred.
     void arrange(QSize client);
     void setPanelColor(QWidget *panel, const QColor &color);
+    // Puts the enter key's tick and the ambulance where Label16's text leaves room for them.
+    void placeKeyPictures();
 
     // Top bar
     QFrame *Panel8, *Panel16, *Panel17, *Panel18;
@@ -88,7 +91,8 @@ struct CalculatorUi
     // Information panel under the stopwatch button
     QWidget *Panel10;
     QFrame *Panel11;
-    QLabel *Label16, *Label18, *Label19; // the three instructions
+    InfoTextLabel *Label16;              // the first instruction, with room for Image1 and Image2
+    QLabel *Label18, *Label19;           // the other two instructions
     QLabel *Image1;                      // enter key's tick, in a gap of Label16
     QLabel *Image2;                      // show-answer ambulance, at the end of Label16
     StretchedPicture *Image4;            // texture over the texts when hidden

@@ -1,18 +1,13 @@
 #include "tfcalculator.h"
 
-#include "apperror.h"
 #include "calculatorui.h"
 #include "drillwidgets.h"
-#include "linklabel.h"
 #include "gradient.h"
 #include "helpviewer.h"
-#include "inifile.h"
-#include "pathresolve.h"
+#include "linklabel.h"
 #include "qttimerbackend.h"
-#include "settingsstore.h"
-#include "textfile.h"
+#include "tablechoice.h"
 #include "trecorddlg.h"
-#include "userfiles.h"
 #include "userinterface.h"
 
 #include <QApplication>
@@ -110,18 +105,20 @@ void TFCalculator::connectControls()
             [this](int index) { step([this, index] { m_session->selectOperation(index); }); });
     on(ui.OpSel, &OperationList::popupAboutToShow, [&s] { s.operationListOpened(); });
 
+    // However the dialog closes (OK, Cancel, Escape), the keyboard focus comes back here.
     const auto openDialog = [this](const std::function<void()> &open) {
         m_session->disengageIfEngaged();
         if (open)
             open();
+        m_session->focusAfterDialog();
     };
     on(ui.BitBtn6, &QPushButton::clicked, [this, openDialog] { openDialog(m_links.openExpertOptions); });
     on(ui.BitBtn8, &QPushButton::clicked, [this, openDialog] { openDialog(m_links.openSoundOptions); });
     on(ui.BitBtn10, &QPushButton::clicked, [this, openDialog] { openDialog(m_links.openScreenColours); });
     on(ui.BitBtn9, &QPushButton::clicked, [this] { openHelp(); });
     on(ui.BitBtn4, &QPushButton::clicked, [this] { closeHelp(); });
-    on(ui.Label26, &LinkLabel::clicked, [this] { toggleLeftTexts(); });
-    on(ui.Label27, &LinkLabel::clicked, [this] { toggleRightTexts(); });
+    on(ui.Label26, &LinkLabel::clicked, [&s] { s.toggleLeftTexts(); });
+    on(ui.Label27, &LinkLabel::clicked, [&s] { s.toggleRightTexts(); });
     on(ui.BitBtn1, &QPushButton::clicked, [this] {
         m_session->closing();
         accept();
@@ -210,11 +207,6 @@ int TFCalculator::operationIndex() const
     return m_ui->OpSel->currentIndex();
 }
 
-void TFCalculator::focusAfterDialog()
-{
-    step([this] { m_session->focusAfterDialog(); });
-}
-
 // ---- Showing, presenting and closing -----------------------------------------------------
 
 void TFCalculator::showEvent(QShowEvent *event)
@@ -232,20 +224,11 @@ void TFCalculator::showEvent(QShowEvent *event)
 
 void TFCalculator::fillOperationList()
 {
-    QStringList modes;
-    try {
-        modes = TextFile::readLines(LanguageCatalog::operationListFile(m_state.folders, m_state.settings.Language));
-    } catch (const AppError &) {
-        modes = defaultOperationNames(); // an unreadable list must not leave the drill without modes
-    }
+    const TableChoice::OperationModes modes = TableChoice::loadOperationModes(m_state.folders, m_state.settings.Language);
     const QSignalBlocker blocker(m_ui->OpSel);
     m_ui->OpSel->clear();
-    m_ui->OpSel->addItems(modes);
-    const IniFile settingsFile(resolvePath(m_state.folders.user, SettingsStore::kSettingsFile));
-    int index = SettingsStore::readOperation(settingsFile);
-    if (index < 0 || index >= modes.size())
-        index = modes.isEmpty() ? -1 : 0;
-    m_ui->OpSel->setCurrentIndex(index);
+    m_ui->OpSel->addItems(modes.names);
+    m_ui->OpSel->setCurrentIndex(modes.selected);
 }
 
 void TFCalculator::FormShow()

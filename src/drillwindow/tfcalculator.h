@@ -49,8 +49,6 @@ public:
     void setSoundButtonEnabled(bool enabled);   // BitBtn8
     // Selected index of the operation list, -1 when it has none (before the first opening).
     int operationIndex() const;
-    // After a dialog opened from here closes: the reveal button in mental mode, else the answer field.
-    void focusAfterDialog();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -77,8 +75,7 @@ private:
     void openHelp();
     void closeHelp();
     void applyInformationTexts();
-    void toggleLeftTexts();
-    void toggleRightTexts();
+    void renderHideStates(const DrillDisplay &shown);
     void layoutHelpPanel();
     void connectControls();
     void applyCaptions();

@@ -58,6 +58,8 @@ void TFCalculator::render(const DrillDisplay &shown)
     ui.BitBtn12->setText(shown.timerButton);
     ui.Panel7->setVisible(shown.stopwatchPanelVisible);
     ui.Panel9->setVisible(shown.mentalPanelVisible);
+    // The record key lies under the mental-mode panel too: Tab must not reach it there.
+    ui.BitBtn7->setFocusPolicy(shown.mentalPanelVisible ? Qt::NoFocus : Qt::StrongFocus);
     ui.GroupBox2->setVisible(shown.displayTimeVisible);
     const QIcon &speaker = shown.soundOn ? ui.soundOn : ui.soundOff;
     if (ui.BitBtn8->icon().cacheKey() != speaker.cacheKey())
@@ -78,6 +80,7 @@ void TFCalculator::render(const DrillDisplay &shown)
     ui.Gauge1->setVisible(shown.gaugeVisible);
     ui.Gauge1->setFillColor(QColor(redOf(shown.gaugeColor), greenOf(shown.gaugeColor), blueOf(shown.gaugeColor)));
 
+    renderHideStates(shown);
     applyFocus(shown);
 }
 

@@ -2,6 +2,7 @@
 #include "calculatorui.h"
 #include "drillwidgets.h"
 #include "helpviewer.h"
+#include "infotextlabel.h"
 #include "linklabel.h"
 #include "tfcalculator.h"
 
@@ -48,39 +49,27 @@ void TFCalculator::layoutHelpPanel()
 void TFCalculator::applyInformationTexts()
 {
     CalculatorUi &ui = *m_ui;
-    const Settings &settings = m_state.settings;
     ui.BitBtn4->setText(m_texts.text(u"vHelpCloseBtn"));
     ui.Label1->setText(m_texts.text(u"vHelpTopInfoLbl"));
-    ui.Label16->setText(m_texts.text(u"vRightInfoText1Lbl"));
+    ui.Label16->setInfoText(m_texts.text(u"vRightInfoText1Lbl"));
+    ui.placeKeyPictures();
     ui.Label18->setText(m_texts.text(u"vRightInfoText2Lbl"));
     ui.Label19->setText(m_texts.text(u"vRightInfoText3Lbl"));
     ui.Label17->setText(m_texts.text(u"vLeftInfoTextTopLbl"));
     ui.Label25->setText(m_texts.text(u"vLeftInfoTextBotLbl"));
-    ui.Label17->setVisible(!settings.HideTextLeft);
-    ui.Label25->setVisible(!settings.HideTextLeft);
-    ui.Label26->setText(m_texts.text(settings.HideTextLeft ? u"vViewInfoLbl" : u"vHideTextLbl"));
-    ui.Image4->setVisible(settings.HideTextRight);
-    ui.Image6->setVisible(settings.HideTextRight);
-    ui.Label27->setText(m_texts.text(settings.HideTextRight ? u"vViewInfoLbl" : u"vHideTextLbl"));
-    ui.Label27->raise(); // stays clickable above the cover pictures
 }
 
-void TFCalculator::toggleLeftTexts()
+void TFCalculator::renderHideStates(const DrillDisplay &shown)
 {
-    Settings &settings = m_state.settings;
-    m_ui->Label17->setVisible(settings.HideTextLeft);
-    m_ui->Label25->setVisible(settings.HideTextLeft);
-    m_ui->Label26->setText(m_texts.text(settings.HideTextLeft ? u"vHideTextLbl" : u"vViewInfoLbl"));
-    settings.HideTextLeft = !settings.HideTextLeft;
-}
-
-void TFCalculator::toggleRightTexts()
-{
-    Settings &settings = m_state.settings;
-    m_ui->Image4->setVisible(!settings.HideTextRight);
-    m_ui->Image6->setVisible(!settings.HideTextRight);
-    m_ui->Label27->setText(m_texts.text(settings.HideTextRight ? u"vHideTextLbl" : u"vViewInfoLbl"));
-    m_ui->Label27->raise();
-    m_ui->Label27->repaint();
-    settings.HideTextRight = !settings.HideTextRight;
+    CalculatorUi &ui = *m_ui;
+    const auto linkText = [this](bool hidden) { return m_texts.text(hidden ? u"vViewInfoLbl" : u"vHideTextLbl"); };
+    ui.Label17->setVisible(!shown.leftTextsHidden);
+    ui.Label25->setVisible(!shown.leftTextsHidden);
+    ui.Label26->setText(linkText(shown.leftTextsHidden));
+    if (ui.Image4->isHidden() == shown.rightTextsHidden) {
+        ui.Image4->setVisible(shown.rightTextsHidden);
+        ui.Image6->setVisible(shown.rightTextsHidden);
+        ui.Label27->raise(); // stays visible and clickable above the cover pictures
+    }
+    ui.Label27->setText(linkText(shown.rightTextsHidden));
 }

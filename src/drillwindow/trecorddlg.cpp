@@ -45,6 +45,24 @@ void setPictureOnce(QPushButton *button, const DataFolders &folders, const char 
         button->setIcon(UserInterface::pictureIcon(folders, QLatin1String(picture)));
 }
 
+// The number to record: every key steps by one step of 10, Page Up and Page Down included (a spin
+// box would jump ten steps there).
+class RecordTargetBox : public QSpinBox
+{
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) {
+            stepBy(event->key() == Qt::Key_PageUp ? 1 : -1);
+            return;
+        }
+        QSpinBox::keyPressEvent(event);
+    }
+};
+
 } // namespace
 
 class TRecordDlg::Ui
@@ -78,7 +96,7 @@ void TRecordDlg::buildControls()
     Ui &ui = *m_ui;
     ui.Label1 = colouredLabel(box, "Label1", {6, 8, 104, 20}, pixelFont(kArial, 13), Qt::black);
     ui.Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ui.UpDown1 = new QSpinBox(box);
+    ui.UpDown1 = new RecordTargetBox(box);
     ui.UpDown1->setObjectName(QStringLiteral("UpDown1"));
     ui.UpDown1->setGeometry(114, 6, 58, 24);
     ui.UpDown1->setRange(DrillSession::kMinRecordTarget, DrillSession::kMaxRecordTarget);
@@ -128,6 +146,7 @@ void TRecordDlg::showEvent(QShowEvent *event)
             child->show();
     }
     Ui &ui = *m_ui;
+    UserInterface::centreOnScreen(this);
     setWindowTitle(m_texts.text(u"vRecordDlgCaption"));
     ui.RadioButton1->setText(m_texts.text(u"vNextOpRBCaption"));
     ui.RadioButton2->setText(m_texts.text(u"vNextErrRBCaption"));
@@ -203,6 +222,7 @@ void TAfterRecordDlg::showEvent(QShowEvent *event)
 {
     setPictureOnce(m_ui->OKBtn, m_state.folders, "greentick");
     setPictureOnce(m_ui->CancelBtn, m_state.folders, "cross");
+    UserInterface::centreOnScreen(this);
     setWindowTitle(m_texts.text(u"vAfterRecordDlgCaption"));
     m_ui->Label1->setText(m_texts.text(u"vWhatToDoLbl"));
     m_ui->OKBtn->setText(m_texts.text(u"vOKCaptionBtn"));

@@ -27,7 +27,6 @@ MainBlock::MainBlock(StartEnvironment environment)
         .openSoundOptions = {},
         .openScreenColours = {},
     });
-    m_swap->setDrillWindow(m_drill.get());
 
     TFStart::Links links;
     links.drillWindow = m_drill.get();

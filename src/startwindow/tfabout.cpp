@@ -27,9 +27,7 @@ LinkLabel *link(QWidget *parent, const char *name, const QString &text, QPoint a
     auto *result = new LinkLabel(parent);
     result->setObjectName(QString::fromLatin1(name));
     result->setText(text);
-    QFont font = UserInterface::pixelFont(QStringLiteral("Arial"), 13);
-    font.setUnderline(true);
-    result->setFont(font);
+    result->setFont(UserInterface::pixelFont(QStringLiteral("Arial"), 13));
     result->adjustSize();
     result->move(at);
     return result;
@@ -81,6 +79,7 @@ TFAbout::TFAbout(const DataFolders &folders, QWidget *parent)
 void TFAbout::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    UserInterface::centreOnScreen(this);
     if (m_Image1->pixmap().isNull())
         m_Image1->setPixmap(UserInterface::picturePixmap(m_folders, QStringLiteral("logo"), m_Image1->size()));
     m_Label7->setText(QStringLiteral("Quorvel homepage"));

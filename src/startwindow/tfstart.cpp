@@ -2,14 +2,14 @@
 
 #include "tfstart_controls.h"
 
-#include "linklabel.h"
 #include "gradient.h"
 #include "helpviewer.h"
 #include "inifile.h"
-#include "integertext.h"
+#include "linklabel.h"
 #include "pathresolve.h"
 #include "settingsstore.h"
 #include "soundservice.h"
+#include "tablechoice.h"
 #include "tfabout.h"
 #include "tfcalculator.h"
 #include "tfswap.h"
@@ -114,11 +114,13 @@ void TFStart::SetConfig()
 
 void TFStart::restoreTables()
 {
-    for (const QString &entry : std::as_const(m_LBTmp)) {
-        const int table = wholeNumber(entry);
-        if (table >= 1 && table <= 12)
-            m_ui->CheckBox[size_t(table - 1)]->setChecked(true);
+    const TableChoice::RestoredTables restored = TableChoice::ticksFromFile(m_LBTmp);
+    for (size_t i = 0; i < restored.ticked.size(); ++i) {
+        if (restored.ticked[i])
+            m_ui->CheckBox[i]->setChecked(true);
     }
+    if (restored.stop)
+        throw *restored.stop;
 }
 
 void TFStart::enableLanguageItems()
@@ -189,12 +191,11 @@ void TFStart::CheckBoxClick()
 
 void TFStart::CanGo()
 {
-    m_state.LBChoice.clear();
-    for (const QCheckBox *box : m_ui->CheckBox) {
-        if (box->isChecked())
-            m_state.LBChoice.append(QString::number(box->property("Tag").toInt()));
-    }
-    const bool any = !m_state.LBChoice.isEmpty();
+    TableChoice::Ticks ticked;
+    for (size_t i = 0; i < ticked.size(); ++i)
+        ticked[i] = m_ui->CheckBox[i]->isChecked();
+    m_state.LBChoice = TableChoice::fromTicks(ticked);
+    const bool any = TableChoice::canGo(m_state.LBChoice);
     m_ui->BitBtn2->setEnabled(any);
     m_ui->BitBtn5->setEnabled(any);
 }
@@ -264,7 +265,7 @@ void TFStart::saveSettings()
     // of the user's: writing them would replace the file's values with zeros.
     if (!m_settingsLoaded)
         return;
-    const int smallest = m_state.LBRange.isEmpty() ? m_state.settings.Range : m_state.LBRange.first().toInt();
+    const int smallest = TableChoice::smallestMultiplier(m_state.LBRange, m_state.settings.Range);
     IniFile ini(settingsPath());
     SettingsStore::save(ini, m_state.settings, smallest, m_links.drillWindow->operationIndex(), background);
 }

@@ -1,6 +1,6 @@
 #include "tfswap.h"
 
-#include "tfcalculator.h"
+#include "tablechoice.h"
 #include "userinterface.h"
 
 #include <QCoreApplication>
@@ -117,11 +117,6 @@ TFSwap::TFSwap(ProgramState &state, QWidget *parent)
     LoadCaptions();
 }
 
-void TFSwap::setDrillWindow(TFCalculator *drillWindow)
-{
-    m_drillWindow = drillWindow;
-}
-
 void TFSwap::LoadCaptions()
 {
     m_texts = LanguageCatalog::LoadCaptions(m_state.languageFile(), CaptionSections::FSwap);
@@ -160,11 +155,7 @@ void TFSwap::showEvent(QShowEvent *event)
 void TFSwap::BitBtn1Click()
 {
     m_state.settings.Range = qint8(smallestMultiplier());
-    m_state.LBRange.clear();
-    for (int multiplier = m_state.settings.Range; multiplier <= kHighest; ++multiplier)
-        m_state.LBRange.append(QString::number(multiplier));
-    if (m_drillWindow && m_drillWindow->isVisible())
-        m_drillWindow->focusAfterDialog();
+    m_state.LBRange = TableChoice::multipliersFrom(m_state.settings.Range);
     if (isVisible())
         accept();
 }

@@ -9,19 +9,16 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class TFCalculator;
 
 // The expert options: operand crossing (Yes/No, applied at once) and the smallest multiplier
-// (1 to 12, applied by OK, which rebuilds the allowed multipliers LBRange).
+// (1 to 12, applied by OK, which rebuilds the allowed multipliers LBRange). The drill window
+// takes the focus back itself when the dialog closes.
 class TFSwap : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit TFSwap(ProgramState &state, QWidget *parent = nullptr);
-
-    // The drill window gets the focus back after OK when it is open.
-    void setDrillWindow(TFCalculator *drillWindow);
 
     // Reads and keeps the texts; they are applied when the dialog is next shown.
     void LoadCaptions();
@@ -39,7 +36,6 @@ private:
     void applyCaptions();
 
     ProgramState &m_state;
-    TFCalculator *m_drillWindow = nullptr;
     Captions m_texts;
     QLabel *m_Label1;             // the crossing question
     QRadioButton *m_RadioButton1; // Yes

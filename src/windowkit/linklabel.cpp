@@ -9,9 +9,7 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    QFont f = font();
-    f.setUnderline(true);
-    setFont(f);
+    underline();
     UserInterface::setColor(this, QPalette::WindowText, Qt::blue);
 }
 
@@ -29,4 +27,20 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        underline(); // a font set later must not take the underline away
+}
+
+void LinkLabel::underline()
+{
+    if (font().underline())
+        return;
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
 }

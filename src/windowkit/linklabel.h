@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-// A label that acts as a link: hand cursor, and a signal when clicked.
+// A label that acts as a link: underlined whatever font it is given, hand cursor, and a signal when
+// clicked.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -16,4 +17,8 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void underline();
 };

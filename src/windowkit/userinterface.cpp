@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QIcon>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUrl>
 
 namespace UserInterface {
@@ -72,6 +73,17 @@ void setColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
     QPalette palette = widget->palette();
     palette.setColor(role, color);
     widget->setPalette(palette);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QWidget *parent = window->parentWidget();
+    const QScreen *screen = parent ? parent->screen() : window->screen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
 }
 
 QFont pixelFont(const QString &family, int pixels, bool bold)

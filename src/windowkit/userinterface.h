@@ -38,6 +38,10 @@ void setOverrides(Overrides overrides);
 // Sets one colour of a widget's palette (children without their own colour follow it).
 void setColor(QWidget *widget, QPalette::ColorRole role, const QColor &color);
 
+// Moves a window that is about to be shown to the middle of its screen (a dialog would otherwise
+// open over the middle of its parent).
+void centreOnScreen(QWidget *window);
+
 // A font of the given family at a pixel size, as the layouts are drawn at 96 dpi.
 QFont pixelFont(const QString &family, int pixels, bool bold = false);
 

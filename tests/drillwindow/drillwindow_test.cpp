@@ -1,12 +1,15 @@
 #include "drillwindowfixture.h"
 
 #include "drillwidgets.h"
-#include "linklabel.h"
 #include "helpviewer.h"
+#include "infotextlabel.h"
+#include "linklabel.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 
 TEST_F(DrillWindow, OpeningPresentsAnOperationAndTypedOrClickedAnswersAreJudged)
@@ -200,4 +203,138 @@ TEST_F(DrillWindow, TheOperationListComesFromTheSavedModeAndPresentsAtOnce)
     EXPECT_EQ(text("F1"), "21");
     EXPECT_EQ(window->session().state().OpCount, opCount + 1);
     EXPECT_EQ(window->operationIndex(), 1);
+}
+
+TEST_F(DrillWindow, ReopenedAfterMentalModeTheAnswerFieldTakesDigitsAgain)
+{
+    open();
+    click("BitBtn12");
+    find<QGroupBox>("RadioGroup2")->findChildren<QRadioButton *>().at(1)->click(); // Mental
+    EXPECT_TRUE(answer()->isReadOnly());
+    click("SpeedButton8"); // under the mental-mode panel: nothing is typed
+    EXPECT_TRUE(answer()->text().isEmpty());
+    click("BitBtn1");
+
+    open();
+    EXPECT_FALSE(answer()->isReadOnly());
+    EXPECT_TRUE(find("Label22")->isVisible());
+    EXPECT_FALSE(find("Panel9")->isVisible());
+    EXPECT_EQ(window->focusWidget(), answer());
+    QTest::keyClicks(answer(), "21");
+    EXPECT_EQ(answer()->text(), "21");
+    click("BitBtn3"); // Reset
+    EXPECT_EQ(window->focusWidget(), answer());
+}
+
+TEST_F(DrillWindow, EscapeInADialogGivesTheFocusBackToTheAnswerField)
+{
+    QDialog dialog(window.get());
+    window->setLinks({.openExpertOptions = {}, .openSoundOptions = [&] { dialog.exec(); }, .openScreenColours = {}});
+    open();
+    find("OpSel")->setFocus();
+    whenModal([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    click("BitBtn8");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(window->focusWidget(), answer());
+}
+
+TEST_F(DrillWindow, TabNeverReachesTheKeysUnderTheMentalModePanel)
+{
+    open();
+    click("BitBtn12");
+    find<QGroupBox>("RadioGroup2")->findChildren<QRadioButton *>().at(1)->click(); // Mental
+    ASSERT_TRUE(find("Panel9")->isVisible());
+    QStringList reached;
+    for (QWidget *w = window->nextInFocusChain(); w != window.get(); w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window.get()) && w->isEnabled())
+            reached << w->objectName();
+    }
+    EXPECT_TRUE(reached.contains("BitBtn12"));
+    for (const char *key : {"SpeedButton1", "SpeedButton10", "SpeedButton11", "BitBtn11", "BitBtn7"})
+        EXPECT_FALSE(reached.contains(key)) << key;
+}
+
+TEST_F(DrillWindow, LinksStayUnderlinedInTheirOwnFont)
+{
+    open();
+    for (const char *link : {"Label26", "Label27"})
+        EXPECT_TRUE(find(link)->font().underline()) << link;
+    LinkLabel label;
+    label.setFont(UserInterface::pixelFont("Arial", 12));
+    EXPECT_TRUE(label.font().underline());
+}
+
+TEST_F(DrillWindow, RecordingDialogStepsByTenAndOpensInTheMiddleOfTheScreen)
+{
+    open();
+    window->move(0, 0);
+    QList<int> values;
+    QPoint centre, screenCentre;
+    whenModal([&](QWidget *dialog) {
+        auto *number = dialog->findChild<QSpinBox *>("UpDown1");
+        for (Qt::Key key : {Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Up}) {
+            QTest::keyClick(number, key);
+            values << number->value();
+        }
+        centre = dialog->frameGeometry().center();
+        screenCentre = dialog->screen()->availableGeometry().center();
+        dialog->findChild<QRadioButton *>("RadioButton3")->click();
+        QTest::mouseClick(dialog->findChild<QPushButton *>("OKBtn"), Qt::LeftButton);
+    });
+    click("BitBtn7");
+    EXPECT_EQ(values, QList<int>({20, 30, 20, 30}));
+    EXPECT_LE((centre - screenCentre).manhattanLength(), 2);
+}
+
+namespace {
+
+// Pixels of text ink inside 'place' when the label alone is drawn at 'scale'.
+int inkIn(QWidget *label, QRect place, qreal scale)
+{
+    QImage image((QSizeF(label->size()) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    label->render(&image);
+    const QRect pixels((QPointF(place.topLeft()) * scale).toPoint(), (QSizeF(place.size()) * scale).toSize());
+    int ink = 0;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            ink += image.valid(x, y) && qGray(image.pixel(x, y)) < 160;
+    }
+    return ink;
+}
+
+// The drill window in one language, outside a fixture.
+struct DrillWindowIn : DrillWindow
+{
+    using DrillWindow::DrillWindow;
+    void TestBody() override {}
+};
+
+} // namespace
+
+TEST(InformationPanel, KeyPicturesSitInTheRoomTheTextLeavesInEveryLanguageAndScale)
+{
+    for (const char *language : {"en", "fr", "nl", "de", "it", "es"}) {
+        SCOPED_TRACE(language);
+        DrillWindowIn drill{QString::fromLatin1(language)};
+        drill.open();
+        auto *label = drill.find<InfoTextLabel>("Label16");
+        const QRect tick = label->tickPlace();
+        const QRect ambulance = label->ambulancePlace();
+        ASSERT_FALSE(tick.isEmpty());
+        ASSERT_FALSE(ambulance.isEmpty());
+        // Within the label, so clear of the instruction below it, and on the words' lines.
+        EXPECT_TRUE(label->rect().contains(tick));
+        EXPECT_TRUE(label->rect().contains(ambulance));
+        EXPECT_FALSE(tick.intersects(ambulance));
+        EXPECT_EQ(drill.find("Image1")->geometry(), tick.translated(label->pos()));
+        EXPECT_EQ(drill.find("Image2")->geometry(), ambulance.translated(label->pos()));
+        EXPECT_GT(inkIn(label, label->rect(), 1), 100); // the text is drawn
+        for (qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+            SCOPED_TRACE(scale);
+            EXPECT_EQ(inkIn(label, tick, scale), 0);
+            EXPECT_EQ(inkIn(label, ambulance, scale), 0);
+        }
+    }
 }
