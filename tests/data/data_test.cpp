@@ -40,6 +40,23 @@ TEST(InstalledData, TextFilesAreWindows1252WithCrLf)
     }
 }
 
+TEST(InstalledData, AccentedTextsReadBackAsWritten)
+{
+    // A UTF-8 file would pass the line check above; its accented letters would not read back.
+    // English and Dutch texts have no letter outside ASCII.
+    const struct { const char *code, *section, *key, *text; } cases[] = {
+        {"fr", "FStart", "vSelectAllBtn", "Sélectionner tous"},
+        {"de", "FStart", "vSelectAllBtn", "Alle auswählen"},
+        {"it", "FCalculator", "vResultRightLbl", "Bravo, è giusto!"},
+        {"es", "FCalculator", "vLastCalcLbl", "Último cálculo"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.code);
+        const IniDocument doc = IniFile(LanguageCatalog::languageFile(installed(), c.code)).read();
+        EXPECT_EQ(doc.value(c.section, c.key).value_or(QString()), QString::fromUtf8(c.text));
+    }
+}
+
 TEST(InstalledData, LanguageFilesHoldEveryTextOfEveryWindow)
 {
     for (const char *code : kLanguages) {
