@@ -1,5 +1,6 @@
 // Puts the drill engine's display on the window's controls.
 #include "calculatorui.h"
+#include "drillannouncer.h"
 #include "drillwidgets.h"
 #include "tfcalculator.h"
 #include "userinterface.h"
@@ -79,6 +80,7 @@ void TFCalculator::render(const DrillDisplay &shown)
     ui.Gauge1->setFillColor(QColor(redOf(shown.gaugeColor), greenOf(shown.gaugeColor), blueOf(shown.gaugeColor)));
 
     applyFocus(shown);
+    m_announcer->render(shown);
 }
 
 void TFCalculator::applyFocus(const DrillDisplay &shown)
