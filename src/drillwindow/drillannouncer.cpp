@@ -69,6 +69,13 @@ void DrillAnnouncer::setCaptions(const Captions &texts)
 void DrillAnnouncer::render(const DrillDisplay &shown)
 {
     nameValues();
+    // Read after the answer field's name whenever the focus comes back to it ("3 x 7 =").
+    const QString operation = shown.firstOperand.isEmpty()
+                                  ? QString()
+                                  : shown.firstOperand + u' ' + shown.operatorText + u' ' + shown.secondOperand
+                                        + QStringLiteral(" =");
+    if (m_ui.Ans->accessibleDescription() != operation)
+        m_ui.Ans->setAccessibleDescription(operation);
     if (shown.announcements != m_saidAnnouncements) {
         m_saidAnnouncements = shown.announcements;
         m_notice->say(shown.announcement);

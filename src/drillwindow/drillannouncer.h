@@ -24,7 +24,8 @@ public:
 // the record button and the thinking-time gauge carry their caption and current value in their
 // accessible names, because a screen reader reads a label by its name and never by its
 // description. The engine's announcements (the new operation, the verdict with the right answer)
-// are said through an AnnouncementNotice, so the child keeps typing in the answer field.
+// are said through an AnnouncementNotice, so the child keeps typing in the answer field, whose
+// description holds the operation for when the focus comes back to it.
 class DrillAnnouncer
 {
 public:

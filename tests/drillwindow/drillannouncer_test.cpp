@@ -39,6 +39,7 @@ TEST_F(ScreenReader, SaysEachOperationAndVerdictWhileTheAnswerFieldKeepsTheFocus
     open();
     EXPECT_EQ(said(), "3 x 7");
     EXPECT_TRUE(answer()->hasFocus());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(answer())->text(QAccessible::Description), "3 x 7 =");
 
     enter("21");
     EXPECT_EQ(said(), "Great, that's right! 3 x 7 = 21. 3 x 7");

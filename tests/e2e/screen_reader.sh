@@ -30,7 +30,7 @@ program_pid=
 listener_pid=
 cleanup() {
     for pid in "$program_pid" "$listener_pid" "$xvfb_pid"; do
-        if [ -n "$pid" ]; then kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; fi
+        if [ -n "$pid" ]; then kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; fi
     done
     rm -rf "$work"
 }
