@@ -54,6 +54,7 @@ unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 # Qt serves AT-SPI only when asked to; a desktop asks through its settings, this test directly.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset AT_SPI_BUS_ADDRESS # the accessibility bus of our own session bus, not a desktop's
 
 heard=$work/heard.log
 "$python" "$here/atspi_client.py" listen >"$heard" 2>"$work/listener.err" &
