@@ -12,6 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # A session bus of our own: a machine without a desktop session has none, and a desktop's own
 # screen reader must not hear the test.
 if [ -z "${QUORVEL_E2E_OWN_BUS:-}" ]; then
+    unset AT_SPI_BUS_ADDRESS # the accessibility bus comes from our own session bus too
     command -v dbus-run-session >/dev/null || { echo "missing tool: dbus-run-session (tools/setup test installs it)" >&2; exit 1; }
     QUORVEL_E2E_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
@@ -54,7 +55,6 @@ unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 # Qt serves AT-SPI only when asked to; a desktop asks through its settings, this test directly.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-unset AT_SPI_BUS_ADDRESS # the accessibility bus of our own session bus, not a desktop's
 
 heard=$work/heard.log
 "$python" "$here/atspi_client.py" listen >"$heard" 2>"$work/listener.err" &
