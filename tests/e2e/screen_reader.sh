@@ -12,7 +12,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 # A session bus of our own: a machine without a desktop session has none, and a desktop's own
 # screen reader must not hear the test.
 if [ -z "${QUORVEL_E2E_OWN_BUS:-}" ]; then
-    unset AT_SPI_BUS_ADDRESS # the accessibility bus comes from our own session bus too
+    # The accessibility bus comes from our own session bus too, and its launcher must not mark a
+    # desktop's display as served by it.
+    unset AT_SPI_BUS_ADDRESS DISPLAY
     command -v dbus-run-session >/dev/null || { echo "missing tool: dbus-run-session (tools/setup test installs it)" >&2; exit 1; }
     QUORVEL_E2E_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
