@@ -59,5 +59,10 @@ struct DrillDisplay
     DrillFocus focus = DrillFocus::None;
     int focusRequests = 0; // grows with each focus request, so the same target can be asked again
 
+    // What a screen reader says after the last step (the verdict with the right answer, the new
+    // operation); 'announcements' grows with each one, so the same words can be said again.
+    QString announcement;
+    int announcements = 0;
+
     bool enterEnabled() const { return !answer.isEmpty(); } // BitBtn2
 };

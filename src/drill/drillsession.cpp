@@ -44,6 +44,12 @@ QString DrillSession::markLabel() const
     return m_state.MarkText + u' ' + text(u"vAverageCalc");
 }
 
+QString DrillSession::operationWithAnswer() const
+{
+    return m_state.FirstText + u' ' + m_state.Operator + u' ' + m_state.SecondText + QStringLiteral(" = ")
+           + QString::number(m_state.Expected);
+}
+
 void DrillSession::focus(DrillFocus target)
 {
     m_display.focus = target;
@@ -63,6 +69,10 @@ void DrillSession::refreshNow()
     m_display.gaugeChoice = m_gaugeChoice.value();
     m_display.modeChoice = m_modeChoice.value();
     m_display.gaugeProgress = std::clamp(m_display.gaugeProgress, 0, m_display.gaugeMaximum);
+    if (m_stepDepth == 0 && !m_spoken.isEmpty()) {
+        m_display.announcement = m_spoken.take();
+        ++m_display.announcements;
+    }
     m_links.host.refresh();
 }
 
@@ -156,6 +166,7 @@ void DrillSession::drawOrReplay()
     }
     m_display.firstOperand = m_state.FirstText;
     m_display.secondOperand = m_state.SecondText;
+    m_spoken.add(m_state.FirstText + u' ' + m_state.Operator + u' ' + m_state.SecondText);
 }
 
 void DrillSession::closing()
@@ -231,6 +242,8 @@ void DrillSession::showAnswer()
     Step step(*this);
     m_display.lastOperation = text(u"vModeClickEnterStateLbl");
     m_display.answer = QString::number(Operation::answerOfShownOperands(m_state));
+    m_spoken.add(m_display.answer);
+    m_spoken.add(m_display.lastOperation);
 }
 
 void DrillSession::revealNow()
@@ -261,9 +274,10 @@ void DrillSession::showCalcString(Outcome outcome)
         ++m_state.ErrCount;
         m_display.errorCount = QString::number(m_state.ErrCount);
     }
-    m_display.lastOperation = m_state.FirstText + u' ' + m_state.Operator + u' ' + m_state.SecondText
-                              + QStringLiteral(" = ") + QString::number(m_state.Expected);
+    m_display.lastOperation = operationWithAnswer();
     m_display.outcome = comment;
+    m_spoken.add(comment);
+    m_spoken.add(m_display.lastOperation);
     refreshNow();
     // Timers that fire while the sound blocks are dropped; the step restarts the countdown after it.
     // The flag is cleared however the sound ends, so a failing sound cannot stop the clocks for good.
@@ -299,6 +313,7 @@ void DrillSession::thinkingTimeOut()
         m_timer2.setInterval(displayTimeMs());
         m_timer2.setEnabled(true);
         m_display.answer = QString::number(m_state.Expected);
+        m_spoken.add(operationWithAnswer());
         if (m_settings.Bouton != 0) {
             refreshNow();
             m_links.sound.playMentalSound();

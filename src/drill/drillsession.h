@@ -7,6 +7,7 @@
 #include "drilltimer.h"
 #include "languagecatalog.h"
 #include "settings.h"
+#include "spokensummary.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -122,6 +123,7 @@ private:
     QString text(QStringView key) const;
     QString outcomeText(Outcome outcome) const;
     QString markLabel() const;
+    QString operationWithAnswer() const; // "3 x 7 = 21"
     void focus(DrillFocus target);
     void refreshNow();
 
@@ -170,6 +172,7 @@ private:
     RecordMode m_recordMode = RecordMode::Stop;
     int m_recordTarget = kMinRecordTarget;
     QStringList m_recorded; // Memo1
+    SpokenSummary m_spoken; // said when the outermost step ends
 
     int m_stepDepth = 0;
     bool m_inThinkingTimeOut = false;

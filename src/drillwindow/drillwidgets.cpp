@@ -26,6 +26,8 @@ void StackedButton::setPicture(const QPixmap &picture)
 
 void StackedButton::setCaption(const QString &caption)
 {
+    if (caption == m_caption->text())
+        return; // Qt reports every description set to screen readers, changed or not
     m_caption->setText(caption);
     setAccessibleDescription(caption);
 }

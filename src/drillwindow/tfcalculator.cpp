@@ -1,6 +1,7 @@
 #include "tfcalculator.h"
 
 #include "calculatorui.h"
+#include "drillannouncer.h"
 #include "drillwidgets.h"
 #include "gradient.h"
 #include "helpviewer.h"
@@ -24,6 +25,7 @@ TFCalculator::TFCalculator(ProgramState &state, DrillSound &sound, const QString
     resize(CalculatorUi::kDesignSize);
     setMinimumSize(CalculatorUi::kDesignSize);
     m_ui = std::make_unique<CalculatorUi>(this, state.folders);
+    m_announcer = std::make_unique<DrillAnnouncer>(*m_ui, this);
 
     m_timer1 = std::make_unique<QtTimerBackend>([this] { step([this] { m_session->thinkingTimeOut(); }); });
     m_timer2 = std::make_unique<QtTimerBackend>([this] { step([this] { m_session->displayTimeOut(); }); });
@@ -147,11 +149,8 @@ void TFCalculator::applyCaptions()
     ui.Label13->setText(t(u"vLastCalcLbl"));
     ui.Label24->setText(t(u"vCounterLbl"));
     ui.Label7->setText(t(u"vOperationLbl"));
-    ui.Label8->setAccessibleName(t(u"vOperationLbl"));
     ui.Label9->setText(t(u"vErrorsLbl"));
-    ui.Label10->setAccessibleName(t(u"vErrorsLbl"));
     ui.Label22->setText(t(u"vAverageLbl"));
-    ui.Label11->setAccessibleName(t(u"vAverageLbl"));
     ui.BitBtn3->setText(t(u"vResetBtn"));
     ui.GroupBox1->setTitle(t(u"vThinkTimeCaption"));
     ui.SpinEdit1->setAccessibleName(t(u"vThinkTimeCaption").trimmed());
@@ -164,6 +163,7 @@ void TFCalculator::applyCaptions()
     ui.GroupBox2->setTitle(t(u"vDispAnswerCaption"));
     ui.TrackBar2->setAccessibleName(t(u"vDispAnswerCaption").trimmed());
     m_session->setTexts(m_texts);
+    m_announcer->setCaptions(m_texts);
 }
 
 QString TFCalculator::helpTitleText() const

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class DrillAnnouncer;
 class TGradient;
 class QtTimerBackend;
 struct CalculatorUi;
@@ -85,6 +86,7 @@ private:
 
     ProgramState &m_state;
     std::unique_ptr<CalculatorUi> m_ui;
+    std::unique_ptr<DrillAnnouncer> m_announcer; // what a screen reader hears
     std::unique_ptr<QtTimerBackend> m_timer1, m_timer2, m_timer3;
     std::unique_ptr<DrillSession> m_session;
     Links m_links;

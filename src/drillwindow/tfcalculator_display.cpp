@@ -1,5 +1,6 @@
 // Puts the drill engine's display on the window's controls.
 #include "calculatorui.h"
+#include "drillannouncer.h"
 #include "drillwidgets.h"
 #include "tfcalculator.h"
 #include "userinterface.h"
@@ -82,6 +83,7 @@ void TFCalculator::render(const DrillDisplay &shown)
 
     renderHideStates(shown);
     applyFocus(shown);
+    m_announcer->render(shown);
 }
 
 void TFCalculator::applyFocus(const DrillDisplay &shown)
