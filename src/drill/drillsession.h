@@ -82,6 +82,8 @@ public:
     void setModeChoice(int index) { m_modeChoice.set(index); }
     // After a dialog opened from the drill window: the reveal button in mental mode, else the answer.
     void focusAfterDialog();
+    // The screen colours dialog's gauge colour; the next operation takes Couleur again.
+    void setGaugeColor(ColorValue color);
 
     // Timers firing.
     void thinkingTimeOut();
