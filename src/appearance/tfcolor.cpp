@@ -38,11 +38,13 @@ QPushButton *pictureButton(QWidget *parent, const char *name, QRect geometry, co
     return b;
 }
 
-// Where swatch 'index' stands: Aqua, Ocean, Nature and Lila in the first row; Honey, Magma and
-// Pastel in the second, then the solid colour.
-QPoint swatchPlace(int column, int row)
+// The presets as they stand, row by row: Aqua, Ocean, Nature, Lila; Honey, Magma, Pastel, then
+// the solid colour. Made in this order, they are also the tab order.
+constexpr int kPresetsShown[] = {0, 1, 2, 3, 6, 4, 5};
+
+QPoint swatchPlace(int place)
 {
-    return {12 + column * kColumnStep, 16 + row * kRowStep};
+    return {12 + place % 4 * kColumnStep, 16 + place / 4 * kRowStep};
 }
 
 } // namespace
@@ -107,11 +109,10 @@ void TFColor::buildControls()
     Controls &ui = *m_ui;
     ui.GroupBox1 = make<QGroupBox>(this, "GroupBox1", {8, 4, 346, 180});
 
-    const auto &presets = ScreenColours::presets();
-    for (size_t i = 0; i < presets.size(); ++i) {
-        const ScreenColours::Preset &preset = presets[i];
-        const int column = i < 4 ? int(i) : int(i) - 4;
-        const QPoint at = swatchPlace(column, i < 4 ? 0 : 1);
+    int place = 0;
+    for (const int i : kPresetsShown) {
+        const ScreenColours::Preset &preset = ScreenColours::presets()[i];
+        const QPoint at = swatchPlace(place++);
         auto *holder = make<QWidget>(ui.GroupBox1, "", QRect(at, kSwatchSize));
         ui.swatches[i] = new TGradient(holder);
         ui.swatches[i]->setObjectName(QLatin1String(preset.swatch));
@@ -119,7 +120,7 @@ void TFColor::buildControls()
         ui.presetButtons[i] = make<QPushButton>(ui.GroupBox1, preset.button, {at.x(), at.y() + 53, 49, 17});
         ui.presetButtons[i]->setText(QLatin1String(preset.caption));
     }
-    const QPoint solid = swatchPlace(3, 1);
+    const QPoint solid = swatchPlace(place);
     ui.Image1 = make<QLabel>(ui.GroupBox1, "Image1", QRect(solid, kSwatchSize));
     ui.Image1->setPixmap(UserInterface::picturePixmap(m_state.folders, QStringLiteral("flowers"), kSwatchSize));
     ui.Button8 = make<QPushButton>(ui.GroupBox1, "Button8", {solid.x(), solid.y() + 53, 49, 17});
