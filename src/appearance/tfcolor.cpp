@@ -194,6 +194,7 @@ void TFColor::showEvent(QShowEvent *event)
 
 void TFColor::reject()
 {
-    step([this] { m_steps.cancel(); });
+    if (isVisible()) // only an opening has values to put back
+        step([this] { m_steps.cancel(); });
     QDialog::reject();
 }
