@@ -24,6 +24,7 @@ MainBlock::MainBlock(StartEnvironment environment)
     m_swap = std::make_unique<TFSwap>(m_state);
     m_windowColours = std::make_unique<WindowColours>(*m_drill, *m_start->gradient());
     m_colours = std::make_unique<TFColor>(m_state, *m_windowColours, m_drill.get());
+    // The three worksheet reports join here.
     m_background = std::make_unique<TMakeBackGround>(m_state, *m_windowColours, m_colours.get());
     m_about = std::make_unique<TFAbout>(m_state.folders, m_start.get());
 
