@@ -1,34 +1,35 @@
 #pragma once
 
 #include "colortable.h"
+#include "colourtargets.h"
 #include "gradientproperties.h"
 
 #include <QWidget>
 
 // Paints a two- or three-colour gradient over its parent's whole client area, behind all the
 // parent's other children. It takes no focus and no keys; clicks are reported as signals.
-class TGradient : public QWidget
+class TGradient : public QWidget, public GradientTarget
 {
     Q_OBJECT
 
 public:
     explicit TGradient(QWidget *parent);
 
-    ColorValue StartColor() const { return m_properties.startColor; }
-    ColorValue MiddleColor() const { return m_properties.middleColor; }
-    ColorValue EndColor() const { return m_properties.endColor; }
-    GradientOrientation Orientation() const { return m_properties.orientation; }
-    bool DoubleGradient() const { return m_properties.doubleGradient; }
-    bool Flipped() const { return m_properties.flipped; }
+    ColorValue StartColor() const override { return m_properties.startColor; }
+    ColorValue MiddleColor() const override { return m_properties.middleColor; }
+    ColorValue EndColor() const override { return m_properties.endColor; }
+    GradientOrientation Orientation() const override { return m_properties.orientation; }
+    bool DoubleGradient() const override { return m_properties.doubleGradient; }
+    bool Flipped() const override { return m_properties.flipped; }
 
     // Each setter ignores its current value; any other value rebuilds the colour table and
     // repaints before returning (nothing is painted while hidden).
-    void SetStartColor(ColorValue color);
-    void SetMiddleColor(ColorValue color);
-    void SetEndColor(ColorValue color);
-    void SetOrientation(GradientOrientation orientation);
-    void SetDoubleGradient(bool doubleGradient);
-    void SetFlipped(bool flipped);
+    void SetStartColor(ColorValue color) override;
+    void SetMiddleColor(ColorValue color) override;
+    void SetEndColor(ColorValue color) override;
+    void SetOrientation(GradientOrientation orientation) override;
+    void SetDoubleGradient(bool doubleGradient) override;
+    void SetFlipped(bool flipped) override;
 
     GradientProperties properties() const { return m_properties; }
     // Applies all six through the setters: colours, double, flipped, then orientation.

@@ -62,6 +62,12 @@ void DrillSession::focusAfterDialog()
     focus(m_state.Mental ? DrillFocus::RevealButton : DrillFocus::Answer);
 }
 
+void DrillSession::setGaugeColor(ColorValue color)
+{
+    Step step(*this);
+    m_display.gaugeColor = color;
+}
+
 void DrillSession::refreshNow()
 {
     m_display.thinkingTime = m_thinkingTime.value();

@@ -86,6 +86,8 @@ public:
     void toggleRightTexts();
     // After a dialog opened from the drill window: the reveal button in mental mode, else the answer.
     void focusAfterDialog();
+    // The screen colours dialog's gauge colour; the next operation takes Couleur again.
+    void setGaugeColor(ColorValue color);
 
     // Timers firing.
     void thinkingTimeOut();

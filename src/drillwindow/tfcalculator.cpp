@@ -192,6 +192,16 @@ void TFCalculator::setTopBarColor(ColorValue color)
         m_ui->setPanelColor(panel, toColor(color));
 }
 
+void TFCalculator::setTopBarLeftColor(ColorValue color)
+{
+    m_ui->setPanelColor(m_ui->Panel16, toColor(color));
+}
+
+void TFCalculator::setGaugeColor(ColorValue color)
+{
+    step([this, color] { m_session->setGaugeColor(color); });
+}
+
 void TFCalculator::setCalculatorColor(ColorValue color)
 {
     m_ui->setPanelColor(m_ui->Panel13, toColor(color));

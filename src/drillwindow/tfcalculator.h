@@ -46,6 +46,8 @@ public:
     DrillSession &session();
     TGradient *gradient() const;                // Gradient1, the background
     void setTopBarColor(ColorValue color);      // Panel16, Panel17 and Panel18
+    void setTopBarLeftColor(ColorValue color);  // Panel16 alone
+    void setGaugeColor(ColorValue color);       // Gauge1, until the next operation
     void setCalculatorColor(ColorValue color);  // Panel13
     void setSoundButtonEnabled(bool enabled);   // BitBtn8
     // Selected index of the operation list, -1 when it has none (before the first opening).

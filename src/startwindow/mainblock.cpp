@@ -2,9 +2,12 @@
 
 #include "tfabout.h"
 #include "tfcalculator.h"
+#include "tfcolor.h"
 #include "tfstart.h"
 #include "tfswap.h"
+#include "tmakebackground.h"
 #include "trecorddlg.h"
+#include "windowcolours.h"
 
 #include <QApplication>
 
@@ -19,14 +22,19 @@ MainBlock::MainBlock(StartEnvironment environment)
     m_record = std::make_unique<TRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_afterRecord = std::make_unique<TAfterRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_swap = std::make_unique<TFSwap>(m_state);
+    m_windowColours = std::make_unique<WindowColours>(*m_drill, *m_start->gradient());
+    m_colours = std::make_unique<TFColor>(m_state, *m_windowColours, m_drill.get());
+    // The three worksheet reports join here.
+    m_background = std::make_unique<TMakeBackGround>(m_state, *m_windowColours, m_colours.get());
     m_about = std::make_unique<TFAbout>(m_state.folders, m_start.get());
 
     m_drill->setRecordingDialogs(m_record.get(), m_afterRecord.get());
     m_drill->setLinks({
         .openExpertOptions = [this] { m_swap->exec(); },
         .openSoundOptions = {},
-        .openScreenColours = {},
+        .openScreenColours = [this] { m_colours->exec(); },
     });
+    m_colours->setBackgroundDialog(m_background.get());
 
     TFStart::Links links;
     links.drillWindow = m_drill.get();
@@ -39,7 +47,9 @@ MainBlock::MainBlock(StartEnvironment environment)
         // The sound options dialog and the sound sequence editor join here.
         [this] { m_afterRecord->LoadCaptions(); },
         [this] { m_record->LoadCaptions(); },
-        // The print dialog, the screen colours dialog and the background dialog join here.
+        // The print dialog joins here.
+        [this] { m_colours->LoadCaptions(); },
+        [this] { m_background->LoadCaptions(); },
     };
     m_start->setLinks(std::move(links));
 }

@@ -9,9 +9,12 @@
 class TAfterRecordDlg;
 class TFAbout;
 class TFCalculator;
+class TFColor;
 class TFStart;
 class TFSwap;
+class TMakeBackGround;
 class TRecordDlg;
+class WindowColours;
 
 // The program's windows, each created once, in a fixed order, and kept until the program ends.
 // The start window's create step runs first and does the start-up work the others rely on.
@@ -30,6 +33,7 @@ public:
     TFStart &startWindow() { return *m_start; }
     TFCalculator &drillWindow() { return *m_drill; }
     TFSwap &expertOptions() { return *m_swap; }
+    TFColor &screenColours() { return *m_colours; }
     TFAbout &about() { return *m_about; }
 
 private:
@@ -41,8 +45,11 @@ private:
     std::unique_ptr<TRecordDlg> m_record;
     std::unique_ptr<TAfterRecordDlg> m_afterRecord;
     std::unique_ptr<TFSwap> m_swap;
-    // The sound options dialog, the sound sequence editor, the screen colours dialog, the three
-    // worksheet reports and the background dialog join here.
+    // The sound options dialog and the sound sequence editor join here.
+    std::unique_ptr<WindowColours> m_windowColours; // what the two colour dialogs change
+    std::unique_ptr<TFColor> m_colours;
+    // The three worksheet reports join here.
+    std::unique_ptr<TMakeBackGround> m_background;
     std::unique_ptr<TFAbout> m_about;
     // The grid report and the "Testing..." window join here.
 };
