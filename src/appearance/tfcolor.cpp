@@ -15,20 +15,13 @@
 
 namespace {
 
+using UserInterface::make;
+
 constexpr Qt::WindowFlags kNoTitleButtons = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 constexpr QSize kSwatchSize(49, 51);
 constexpr int kColumnStep = 57;         // from one swatch to the next
 constexpr int kRowStep = 82;            // from the first row of swatches to the second
 constexpr int kRightColumnX = 258;      // the column of picture buttons, 75 wide
-
-template <typename W>
-W *make(QWidget *parent, const char *name, QRect geometry)
-{
-    auto *w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(geometry);
-    return w;
-}
 
 QPushButton *pictureButton(QWidget *parent, const char *name, QRect geometry, const char *accessibleName)
 {

@@ -14,20 +14,13 @@ using UserInterface::setColor;
 
 namespace {
 
+using UserInterface::make;
+
 const QColor kMaroon(0x80, 0x00, 0x00);
 const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kInfoTip(0xFF, 0xFF, 0xE1);
 const QColor kDisplay(255, 255, 232);
 const QString kArial = QStringLiteral("Arial");
-
-template <typename W>
-W *make(QWidget *parent, const char *name, QRect geometry)
-{
-    auto *w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(geometry);
-    return w;
-}
 
 QFrame *frame(QWidget *parent, const char *name, QRect geometry, int shape, const QColor &color = QColor())
 {

@@ -7,10 +7,10 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 
-class QWidget;
 
 // Small things every window shares: running a step with its errors shown, message boxes and the
 // desktop's "open" action (both replaceable by tests), fonts at design pixel sizes, and pictures.
@@ -37,6 +37,16 @@ void setOverrides(Overrides overrides);
 
 // Sets one colour of a widget's palette (children without their own colour follow it).
 void setColor(QWidget *widget, QPalette::ColorRole role, const QColor &color);
+
+// A child widget with its name and its place in the parent, as the layouts give them.
+template <typename W>
+W *make(QWidget *parent, const char *name, QRect geometry)
+{
+    auto *w = new W(parent);
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(geometry);
+    return w;
+}
 
 // Moves a window that is about to be shown to the middle of its screen (a dialog would otherwise
 // open over the middle of its parent).
