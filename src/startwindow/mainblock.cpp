@@ -4,6 +4,9 @@
 #include "tfcalculator.h"
 #include "tfstart.h"
 #include "tfswap.h"
+#include "tprintdlg.h"
+#include "weblinks.h"
+#include "worksheetlayouts.h"
 #include "trecorddlg.h"
 
 #include <QApplication>
@@ -16,10 +19,15 @@ MainBlock::MainBlock(StartEnvironment environment)
 
     m_start = std::make_unique<TFStart>(m_state, m_sound, std::move(environment));
     m_drill = std::make_unique<TFCalculator>(m_state, m_sound, m_start->windowTitle());
+    m_print = std::make_unique<TPrintDlg>(m_state, m_start.get());
     m_record = std::make_unique<TRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_afterRecord = std::make_unique<TAfterRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_swap = std::make_unique<TFSwap>(m_state);
+    m_printAllWith = std::make_unique<Report>(WorksheetLayouts::tablesWithAnswers(WebLinks::kHomePage));
+    m_printAllWithout = std::make_unique<Report>(WorksheetLayouts::tablesWithoutAnswers(WebLinks::kHomePage));
+    m_printRandom = std::make_unique<Report>(WorksheetLayouts::random(WebLinks::kHomePage));
     m_about = std::make_unique<TFAbout>(m_state.folders, m_start.get());
+    m_printGrid = std::make_unique<Report>(WorksheetLayouts::grid(WebLinks::kHomePage));
 
     m_drill->setRecordingDialogs(m_record.get(), m_afterRecord.get());
     m_drill->setLinks({
@@ -28,11 +36,18 @@ MainBlock::MainBlock(StartEnvironment environment)
         .openScreenColours = {},
     });
     m_swap->setDrillWindow(m_drill.get());
+    m_print->setLinks({
+        .drillOperationIndex = [this] { return m_drill->operationIndex(); },
+        .smallestMultiplier = [this] { return m_swap->smallestMultiplier(); },
+        .reports = {m_printRandom.get(), m_printAllWithout.get(), m_printAllWith.get(), m_printGrid.get()},
+        .output = nullptr,
+    });
 
     TFStart::Links links;
     links.drillWindow = m_drill.get();
     links.expertOptions = m_swap.get();
     links.about = m_about.get();
+    links.openPrintDialog = [this] { m_print->showModal(); };
     // After the start window's own texts, in this order.
     links.reloadCaptions = {
         [this] { m_drill->LoadCaptions(); },
@@ -40,7 +55,8 @@ MainBlock::MainBlock(StartEnvironment environment)
         // The sound options dialog and the sound sequence editor join here.
         [this] { m_afterRecord->LoadCaptions(); },
         [this] { m_record->LoadCaptions(); },
-        // The print dialog, the screen colours dialog and the background dialog join here.
+        [this] { m_print->LoadCaptions(); },
+        // The screen colours dialog and the background dialog join here.
     };
     m_start->setLinks(std::move(links));
 }

@@ -11,7 +11,9 @@ class TFAbout;
 class TFCalculator;
 class TFStart;
 class TFSwap;
+class TPrintDlg;
 class TRecordDlg;
+class Report;
 
 // The program's windows, each created once, in a fixed order, and kept until the program ends.
 // The start window's create step runs first and does the start-up work the others rely on.
@@ -31,18 +33,23 @@ public:
     TFCalculator &drillWindow() { return *m_drill; }
     TFSwap &expertOptions() { return *m_swap; }
     TFAbout &about() { return *m_about; }
+    TPrintDlg &printDialog() { return *m_print; }
 
 private:
     ProgramState m_state;
     SoundService m_sound;
     std::unique_ptr<TFStart> m_start;
     std::unique_ptr<TFCalculator> m_drill;
-    // The print dialog joins here.
+    std::unique_ptr<TPrintDlg> m_print;
     std::unique_ptr<TRecordDlg> m_record;
     std::unique_ptr<TAfterRecordDlg> m_afterRecord;
     std::unique_ptr<TFSwap> m_swap;
-    // The sound options dialog, the sound sequence editor, the screen colours dialog, the three
-    // worksheet reports and the background dialog join here.
+    // The sound options dialog, the sound sequence editor and the screen colours dialog join here.
+    std::unique_ptr<Report> m_printAllWith;
+    std::unique_ptr<Report> m_printAllWithout;
+    std::unique_ptr<Report> m_printRandom;
+    // The background dialog joins here.
     std::unique_ptr<TFAbout> m_about;
-    // The grid report and the "Testing..." window join here.
+    std::unique_ptr<Report> m_printGrid;
+    // The "Testing..." window joins here.
 };
