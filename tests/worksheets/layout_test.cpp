@@ -169,7 +169,7 @@ TEST(Layouts, GridHolds23HeadersAnd132ProductsCentredInTheirCells)
     EXPECT_TRUE(find(words, QStringLiteral("1")).size() == 1) << "no column for 1";
 }
 
-TEST(Layouts, APdfThatCannotBeWrittenLeavesNoFile)
+TEST(Layouts, APdfInAMissingFolderLeavesNoFile)
 {
     const Report report(WorksheetLayouts::grid(QStringLiteral("web")));
     QTemporaryDir dir;
@@ -181,7 +181,12 @@ TEST(Layouts, APdfThatCannotBeWrittenLeavesNoFile)
         EXPECT_EQ(error.text(), QStringLiteral("Cannot create file %1").arg(missingFolder));
     }
     EXPECT_FALSE(QFileInfo::exists(missingFolder));
+}
 
+TEST(Layouts, APdfInAReadOnlyFolderLeavesNoFile)
+{
+    const Report report(WorksheetLayouts::grid(QStringLiteral("web")));
+    QTemporaryDir dir;
     const QString readOnly = dir.filePath(QStringLiteral("locked"));
     QDir().mkdir(readOnly);
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
@@ -189,4 +194,21 @@ TEST(Layouts, APdfThatCannotBeWrittenLeavesNoFile)
         GTEST_SKIP() << "folder permissions do not bind this user (root)";
     EXPECT_THROW(PdfExport::write(report, readOnly + QStringLiteral("/sheet.pdf"), QStringLiteral("today")), AppError);
     EXPECT_TRUE(QDir(readOnly).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST(Layouts, VeryLongTextsRunOnWithoutHarm)
+{
+    Report report(WorksheetLayouts::random(QStringLiteral("web")));
+    const QString longText = QStringLiteral("Sehr lange Übersetzung ").repeated(120);
+    for (const char *slot : {"QRRandomTitle", "QRRandomComment", "QRDate", "QROptions", "QROptionCrossed",
+                             "QROptionMultiplier", "QRLabel2"})
+        report.setText(QString::fromLatin1(slot), longText);
+    report.appendLine(QStringLiteral("QRMemo1"), longText); // wraps between words
+    report.appendLine(QStringLiteral("QRMemo2"), QStringLiteral("x").repeated(400)); // one word: runs over
+    const QList<PdfWord> words = wordsOf(report);
+    const QList<PdfWord> inColumn = find(words, QStringLiteral("Übersetzung"));
+    ASSERT_FALSE(inColumn.isEmpty());
+    EXPECT_TRUE(std::any_of(inColumn.begin(), inColumn.end(), [](const PdfWord &w) {
+        return qAbs(w.box.right() - (16.93 + 35.72)) < kTolerance && w.box.top() > 40;
+    })) << "the long column line wraps onto further lines, right-aligned";
 }

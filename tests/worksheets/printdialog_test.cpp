@@ -31,8 +31,8 @@ struct PrintDialog : StartProgram
     void startWithTables()
     {
         start();
-        QTest::mouseClick(table(3), Qt::LeftButton);
-        QTest::mouseClick(table(7), Qt::LeftButton);
+        table(3)->setChecked(true);
+        table(7)->setChecked(true);
     }
     TPrintDlg &dialog() { return program->printDialog(); }
     template <typename T = QWidget>
@@ -238,4 +238,27 @@ TEST_F(PrintDialog, ALanguageSwitchChangesTheTextsTheListAndTheSheets)
     });
     EXPECT_EQ(dialog().texts().text(u"vQRRandSheetTitle"),
               installedText("fr", CaptionSections::PrintDlg, u"vQRRandSheetTitle"));
+}
+
+TEST_F(PrintDialog, MissingKeysGiveEmptyTextsAndTheGridCaptionXxx)
+{
+    install();
+    writeBytes(resolvePath(temp.folders().shared, "sys\\en.lng"), "[FStart]\r\nvOne=One\r\n");
+    saveOperation(0);
+    startWithTables();
+    QStringList shown;
+    openPrintDialog([&] {
+        EXPECT_EQ(dialog().windowTitle(), "");
+        EXPECT_EQ(radio("RadioButton3")->text(), "");
+        radio("RadioButton4")->click(); // without a caption there is nothing to aim the mouse at
+        click("OKBtn");
+    });
+    const QList<PreviewWindow *> previews = dialog().engine().openPreviews();
+    ASSERT_EQ(previews.size(), 1);
+    QTemporaryDir dir;
+    previews[0]->savePdf(dir.filePath("grid.pdf"));
+    for (const PdfWord &word : readPdfWords(dir.filePath("grid.pdf")))
+        shown.append(word.text);
+    EXPECT_EQ(shown.first(), "xxx");
+    EXPECT_TRUE(messages.isEmpty());
 }
