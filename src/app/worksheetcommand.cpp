@@ -31,8 +31,10 @@ QStringList savedTables(const DataFolders &folders)
     }
     std::set<int> tables;
     for (const QString &line : std::as_const(lines)) {
-        const std::optional<int> table = parseInteger(line.trimmed());
-        if (table && *table >= 1 && *table <= 12)
+        const std::optional<int> table = parseInteger(line);
+        if (!table)
+            break; // a start-up stops ticking at a line that is no number
+        if (*table >= 1 && *table <= 12)
             tables.insert(*table);
     }
     QStringList list;
