@@ -9,7 +9,7 @@
 
 // A worksheet page as data. Every length is in millimetres from the paper's top-left corner.
 
-struct FontSpec
+struct FontStyle
 {
     double points = 10;
     bool bold = false;
@@ -30,7 +30,7 @@ struct LayoutElement
     QString name;
     ElementKind kind = ElementKind::TextBox;
     QRectF box;                // a width of 0 means fitted: the box is as wide as its text
-    FontSpec font;
+    FontStyle font;
     Alignment alignment = Alignment::Left;
     bool inTitleBlock = false; // printed with the title block at the top of the page
     QString text;              // fixed content, or the slot's current text

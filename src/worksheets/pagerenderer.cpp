@@ -38,12 +38,12 @@ public:
     }
 
 private:
-    QFont font(const FontSpec &spec) const
+    QFont font(const FontStyle &style) const
     {
         QFont font(QString::fromLatin1(PageLayout::kFontFamily));
-        font.setPointSizeF(spec.points);
-        font.setBold(spec.bold);
-        font.setUnderline(spec.underline);
+        font.setPointSizeF(style.points);
+        font.setBold(style.bold);
+        font.setUnderline(style.underline);
         font.setHintingPreference(QFont::PreferNoHinting); // widths as designed, at every resolution
         font.setKerning(false);
         return QFont(font, m_device);

@@ -6,7 +6,7 @@ namespace {
 
 constexpr double kFitted = 0;
 
-LayoutElement textBox(const char *name, double left, double top, double width, double height, FontSpec font,
+LayoutElement textBox(const char *name, double left, double top, double width, double height, FontStyle font,
                       Alignment alignment = Alignment::Left, bool inTitleBlock = false, QString text = {})
 {
     LayoutElement element;
@@ -20,7 +20,7 @@ LayoutElement textBox(const char *name, double left, double top, double width, d
     return element;
 }
 
-LayoutElement titleText(const char *name, double left, double top, double width, double height, FontSpec font,
+LayoutElement titleText(const char *name, double left, double top, double width, double height, FontStyle font,
                         Alignment alignment = Alignment::Left)
 {
     return textBox(name, left, top, width, height, font, alignment, true);
