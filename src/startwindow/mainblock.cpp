@@ -5,9 +5,9 @@
 #include "tfstart.h"
 #include "tfswap.h"
 #include "tprintdlg.h"
+#include "trecorddlg.h"
 #include "weblinks.h"
 #include "worksheetlayouts.h"
-#include "trecorddlg.h"
 
 #include <QApplication>
 
@@ -23,11 +23,14 @@ MainBlock::MainBlock(StartEnvironment environment)
     m_record = std::make_unique<TRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_afterRecord = std::make_unique<TAfterRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_swap = std::make_unique<TFSwap>(m_state);
+    // The sound options dialog, the sound sequence editor and the screen colours dialog join here.
     m_printAllWith = std::make_unique<Report>(WorksheetLayouts::tablesWithAnswers(WebLinks::kHomePage));
     m_printAllWithout = std::make_unique<Report>(WorksheetLayouts::tablesWithoutAnswers(WebLinks::kHomePage));
     m_printRandom = std::make_unique<Report>(WorksheetLayouts::random(WebLinks::kHomePage));
+    // The background dialog joins here.
     m_about = std::make_unique<TFAbout>(m_state.folders, m_start.get());
     m_printGrid = std::make_unique<Report>(WorksheetLayouts::grid(WebLinks::kHomePage));
+    // The "Testing..." window joins here.
 
     m_drill->setRecordingDialogs(m_record.get(), m_afterRecord.get());
     m_drill->setLinks({
