@@ -104,9 +104,18 @@ TEST(Layouts, TablesSheetsPutTheir144TextsInTwelveEvenlySpacedBlocks)
 {
     for (const bool withAnswers : {true, false}) {
         SCOPED_TRACE(withAnswers ? "with answers" : "without answers");
-        const Report report(withAnswers ? WorksheetLayouts::tablesWithAnswers(QStringLiteral("web"))
-                                        : WorksheetLayouts::tablesWithoutAnswers(QStringLiteral("web")));
+        Report report(withAnswers ? WorksheetLayouts::tablesWithAnswers(QStringLiteral("web"))
+                                  : WorksheetLayouts::tablesWithoutAnswers(QStringLiteral("web")));
+        report.setText(QStringLiteral("QRDate"), QStringLiteral("A rather long lead-in made on"));
         const QList<PdfWord> words = wordsOf(report);
+
+        // The lead-in ends just before the date, whatever its length.
+        const QList<PdfWord> on = find(words, QStringLiteral("on"));
+        ASSERT_EQ(on.size(), 1);
+        expectNear(on[0].box.right(), withAnswers ? 124.30 + 50.80 : 131.71 + 43.39, "lead-in's right end");
+        const QList<PdfWord> date = find(words, QStringLiteral("11/06/2024"));
+        ASSERT_EQ(date.size(), 1);
+        expectNear(date[0].box.left(), withAnswers ? 176.16 : 175.89, "date's left");
         int placed = 0;
         for (int table = 1; table <= 12; ++table) {
             const WorksheetLayouts::TableBlock block = WorksheetLayouts::tableBlock(table, withAnswers);
