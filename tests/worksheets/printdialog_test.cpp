@@ -9,6 +9,7 @@
 #include "tprintdlg.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QPrintPreviewWidget>
 #include <QRadioButton>
@@ -204,8 +205,15 @@ TEST_F(PrintDialog, OtherSheetsPreviewWithoutBlockingAndOutliveTheDialog)
     EXPECT_EQ(previews[0]->view()->zoomFactor(), 1.0);
     previews[0]->findChild<QAction *>("pageWidth")->trigger();
     EXPECT_EQ(previews[0]->view()->zoomMode(), QPrintPreviewWidget::FitToWidth);
+    // Save as PDF: the name chosen without its suffix gets ".pdf".
     QTemporaryDir dir;
-    previews[0]->savePdf(dir.filePath("with.pdf"));
+    whenModal([&](QWidget *modal) {
+        auto *chooser = qobject_cast<QFileDialog *>(modal);
+        ASSERT_TRUE(chooser) << "no file dialog";
+        chooser->selectFile(dir.filePath("with"));
+        static_cast<QDialog *>(chooser)->accept(); // QFileDialog::accept, reached through the public base
+    });
+    previews[0]->findChild<QAction *>("savePdf")->trigger();
     const QList<PdfWord> words = readPdfWords(dir.filePath("with.pdf"));
     EXPECT_TRUE(std::any_of(words.begin(), words.end(), [](const PdfWord &w) { return w.text == "144"; }));
 
