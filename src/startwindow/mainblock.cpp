@@ -6,8 +6,11 @@
 #include "tfstart.h"
 #include "tfswap.h"
 #include "tmakebackground.h"
+#include "tprintdlg.h"
 #include "trecorddlg.h"
+#include "weblinks.h"
 #include "windowcolours.h"
+#include "worksheetlayouts.h"
 
 #include <QApplication>
 
@@ -19,14 +22,20 @@ MainBlock::MainBlock(StartEnvironment environment)
 
     m_start = std::make_unique<TFStart>(m_state, m_sound, std::move(environment));
     m_drill = std::make_unique<TFCalculator>(m_state, m_sound, m_start->windowTitle());
+    m_print = std::make_unique<TPrintDlg>(m_state, m_start.get());
     m_record = std::make_unique<TRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_afterRecord = std::make_unique<TAfterRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_swap = std::make_unique<TFSwap>(m_state);
+    // The sound options dialog and the sound sequence editor join here.
     m_windowColours = std::make_unique<WindowColours>(*m_drill, *m_start->gradient());
     m_colours = std::make_unique<TFColor>(m_state, *m_windowColours, m_drill.get());
-    // The three worksheet reports join here.
+    m_printAllWith = std::make_unique<Report>(WorksheetLayouts::tablesWithAnswers(WebLinks::kHomePage));
+    m_printAllWithout = std::make_unique<Report>(WorksheetLayouts::tablesWithoutAnswers(WebLinks::kHomePage));
+    m_printRandom = std::make_unique<Report>(WorksheetLayouts::random(WebLinks::kHomePage));
     m_background = std::make_unique<TMakeBackGround>(m_state, *m_windowColours, m_colours.get());
     m_about = std::make_unique<TFAbout>(m_state.folders, m_start.get());
+    m_printGrid = std::make_unique<Report>(WorksheetLayouts::grid(WebLinks::kHomePage));
+    // The "Testing..." window joins here.
 
     m_drill->setRecordingDialogs(m_record.get(), m_afterRecord.get());
     m_drill->setLinks({
@@ -35,11 +44,18 @@ MainBlock::MainBlock(StartEnvironment environment)
         .openScreenColours = [this] { m_colours->exec(); },
     });
     m_colours->setBackgroundDialog(m_background.get());
+    m_print->setLinks({
+        .drillOperationIndex = [this] { return m_drill->operationIndex(); },
+        .smallestMultiplier = [this] { return m_swap->smallestMultiplier(); },
+        .reports = {m_printRandom.get(), m_printAllWithout.get(), m_printAllWith.get(), m_printGrid.get()},
+        .output = nullptr,
+    });
 
     TFStart::Links links;
     links.drillWindow = m_drill.get();
     links.expertOptions = m_swap.get();
     links.about = m_about.get();
+    links.openPrintDialog = [this] { m_print->showModal(); };
     // After the start window's own texts, in this order.
     links.reloadCaptions = {
         [this] { m_drill->LoadCaptions(); },
@@ -47,7 +63,7 @@ MainBlock::MainBlock(StartEnvironment environment)
         // The sound options dialog and the sound sequence editor join here.
         [this] { m_afterRecord->LoadCaptions(); },
         [this] { m_record->LoadCaptions(); },
-        // The print dialog joins here.
+        [this] { m_print->LoadCaptions(); },
         [this] { m_colours->LoadCaptions(); },
         [this] { m_background->LoadCaptions(); },
     };

@@ -12,7 +12,9 @@ class TFCalculator;
 class TFColor;
 class TFStart;
 class TFSwap;
+class Report;
 class TMakeBackGround;
+class TPrintDlg;
 class TRecordDlg;
 class WindowColours;
 
@@ -35,21 +37,25 @@ public:
     TFSwap &expertOptions() { return *m_swap; }
     TFColor &screenColours() { return *m_colours; }
     TFAbout &about() { return *m_about; }
+    TPrintDlg &printDialog() { return *m_print; }
 
 private:
     ProgramState m_state;
     SoundService m_sound;
     std::unique_ptr<TFStart> m_start;
     std::unique_ptr<TFCalculator> m_drill;
-    // The print dialog joins here.
+    std::unique_ptr<TPrintDlg> m_print;
     std::unique_ptr<TRecordDlg> m_record;
     std::unique_ptr<TAfterRecordDlg> m_afterRecord;
     std::unique_ptr<TFSwap> m_swap;
     // The sound options dialog and the sound sequence editor join here.
     std::unique_ptr<WindowColours> m_windowColours; // what the two colour dialogs change
     std::unique_ptr<TFColor> m_colours;
-    // The three worksheet reports join here.
+    std::unique_ptr<Report> m_printAllWith;
+    std::unique_ptr<Report> m_printAllWithout;
+    std::unique_ptr<Report> m_printRandom;
     std::unique_ptr<TMakeBackGround> m_background;
     std::unique_ptr<TFAbout> m_about;
-    // The grid report and the "Testing..." window join here.
+    std::unique_ptr<Report> m_printGrid;
+    // The "Testing..." window joins here.
 };
