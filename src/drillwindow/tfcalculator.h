@@ -47,6 +47,7 @@ public:
     void setTopBarColor(ColorValue color);      // Panel16, Panel17 and Panel18
     void setCalculatorColor(ColorValue color);  // Panel13
     void setSoundButtonEnabled(bool enabled);   // BitBtn8
+    void setSoundButtonOn(bool on);             // BitBtn8's loudspeaker with or without rays
     // Selected index of the operation list, -1 when it has none (before the first opening).
     int operationIndex() const;
     // After a dialog opened from here closes: the reveal button in mental mode, else the answer field.

@@ -1,14 +1,19 @@
 #include "mainblock.h"
 
 #include "tfabout.h"
+#include "tfaudio.h"
 #include "tfcalculator.h"
+#include "tfsound.h"
+#include "tfsoundtest.h"
 #include "tfstart.h"
 #include "tfswap.h"
 #include "trecorddlg.h"
 
+#include "userinterface.h"
+
 #include <QApplication>
 
-MainBlock::MainBlock(StartEnvironment environment)
+MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environment.soundDevices())
 {
     // Only the quit step ends the program: the start window is hidden while the drill window is
     // open, and closing that last visible window must not end the event loop.
@@ -19,12 +24,29 @@ MainBlock::MainBlock(StartEnvironment environment)
     m_record = std::make_unique<TRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_afterRecord = std::make_unique<TAfterRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_swap = std::make_unique<TFSwap>(m_state);
+    m_soundOptions = std::make_unique<TFSound>(m_state, m_sound);
+    m_soundEditor = std::make_unique<TFAudio>(m_state, m_sound);
     m_about = std::make_unique<TFAbout>(m_state.folders, m_start.get());
+    m_soundTest = std::make_unique<TFSoundTest>();
+
+    m_soundOptions->setEditor([this] { m_soundEditor->exec(); });
+    m_sound.setLinks({
+        .message = [this](const QString &text) { UserInterface::showMessage(QApplication::activeWindow(), text); },
+        .setSoundButtonOn = [this](bool on) { m_drill->setSoundButtonOn(on); },
+        .disableSoundButton = [this] { m_drill->setSoundButtonEnabled(false); },
+        .repaintStartWindow = [this] { m_start->repaint(); },
+        .processEvents = [] { QCoreApplication::processEvents(); },
+        .testWindow = m_soundTest.get(),
+    });
 
     m_drill->setRecordingDialogs(m_record.get(), m_afterRecord.get());
     m_drill->setLinks({
         .openExpertOptions = [this] { m_swap->exec(); },
-        .openSoundOptions = {},
+        .openSoundOptions =
+            [this] {
+                m_soundOptions->exec();
+                m_drill->focusAfterDialog();
+            },
         .openScreenColours = {},
     });
     m_swap->setDrillWindow(m_drill.get());
@@ -37,7 +59,8 @@ MainBlock::MainBlock(StartEnvironment environment)
     links.reloadCaptions = {
         [this] { m_drill->LoadCaptions(); },
         [this] { m_swap->LoadCaptions(); },
-        // The sound options dialog and the sound sequence editor join here.
+        [this] { m_soundOptions->LoadCaptions(); },
+        [this] { m_soundEditor->LoadCaptions(); },
         [this] { m_afterRecord->LoadCaptions(); },
         [this] { m_record->LoadCaptions(); },
         // The print dialog, the screen colours dialog and the background dialog join here.

@@ -11,6 +11,9 @@ class TFAbout;
 class TFCalculator;
 class TFStart;
 class TFSwap;
+class TFSound;
+class TFAudio;
+class TFSoundTest;
 class TRecordDlg;
 
 // The program's windows, each created once, in a fixed order, and kept until the program ends.
@@ -31,6 +34,10 @@ public:
     TFCalculator &drillWindow() { return *m_drill; }
     TFSwap &expertOptions() { return *m_swap; }
     TFAbout &about() { return *m_about; }
+    SoundService &sound() { return m_sound; }
+    TFSound &soundOptions() { return *m_soundOptions; }
+    TFAudio &soundEditor() { return *m_soundEditor; }
+    TFSoundTest &soundTest() { return *m_soundTest; }
 
 private:
     ProgramState m_state;
@@ -41,8 +48,10 @@ private:
     std::unique_ptr<TRecordDlg> m_record;
     std::unique_ptr<TAfterRecordDlg> m_afterRecord;
     std::unique_ptr<TFSwap> m_swap;
-    // The sound options dialog, the sound sequence editor, the screen colours dialog, the three
-    // worksheet reports and the background dialog join here.
+    std::unique_ptr<TFSound> m_soundOptions;
+    std::unique_ptr<TFAudio> m_soundEditor;
+    // The screen colours dialog, the three worksheet reports and the background dialog join here.
     std::unique_ptr<TFAbout> m_about;
-    // The grid report and the "Testing..." window join here.
+    // The grid report joins here.
+    std::unique_ptr<TFSoundTest> m_soundTest;
 };

@@ -1,0 +1,196 @@
+#include "sndfileplayer.h"
+
+#include "apperror.h"
+#include "inputblocker.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QFileInfo>
+#include <QMediaDevices>
+
+#include <sndfile.h>
+
+namespace {
+
+// Longer than any sound a sequence holds; only guards against an output that never reports
+// the end of a sound.
+constexpr int kWaitMarginMs = 5000;
+
+AppError cannotPlay(const QString &path, const QString &reason)
+{
+    return AppError(QStringLiteral("Cannot play %1: %2").arg(path, reason));
+}
+
+} // namespace
+
+SndFilePlayer::SndFilePlayer() = default;
+
+SndFilePlayer::~SndFilePlayer()
+{
+    close();
+}
+
+void SndFilePlayer::setFileName(const QString &path)
+{
+    m_fileName = path;
+}
+
+QString SndFilePlayer::fileName() const
+{
+    return m_fileName;
+}
+
+void SndFilePlayer::open()
+{
+    close();
+    const QFileInfo info(m_fileName);
+    if (m_fileName.isEmpty() || !info.exists())
+        throw cannotPlay(m_fileName, QStringLiteral("the file does not exist."));
+    if (!info.isFile())
+        throw cannotPlay(m_fileName, QStringLiteral("this is not a file."));
+
+    SF_INFO format{};
+    SNDFILE *file = sf_open(QFile::encodeName(m_fileName).constData(), SFM_READ, &format);
+    if (!file)
+        throw cannotPlay(m_fileName, QString::fromLocal8Bit(sf_strerror(nullptr)));
+    // A header alone is no sound: read the first block to be sure samples follow.
+    short first[256];
+    const bool hasSound = format.channels > 0 && format.samplerate > 0
+                          && sf_readf_short(file, first, sf_count_t(std::size(first)) / format.channels) > 0;
+    if (!hasSound) {
+        sf_close(file);
+        throw cannotPlay(m_fileName, QStringLiteral("the file holds no sound."));
+    }
+    m_file = file;
+    m_sampleRate = format.samplerate;
+    m_channels = format.channels;
+}
+
+void SndFilePlayer::setWait(bool wait)
+{
+    m_wait = wait;
+}
+
+void SndFilePlayer::decode()
+{
+    m_samples.clear();
+    sf_seek(m_file, 0, SEEK_SET);
+    constexpr sf_count_t kBlockFrames = 4096;
+    QByteArray block(qsizetype(kBlockFrames * m_channels * sizeof(short)), Qt::Uninitialized);
+    for (;;) {
+        const sf_count_t frames = sf_readf_short(m_file, reinterpret_cast<short *>(block.data()), kBlockFrames);
+        if (frames <= 0)
+            break;
+        m_samples.append(block.constData(), qsizetype(frames * m_channels * sizeof(short)));
+    }
+}
+
+void SndFilePlayer::play()
+{
+    if (!m_file)
+        throw cannotPlay(m_fileName, QStringLiteral("the file is not open."));
+    const bool wait = m_wait;
+    m_wait = false; // wait mode holds for one play
+    releaseSink();
+    decode();
+    startSink(wait);
+}
+
+void SndFilePlayer::startSink(bool wait)
+{
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        throw cannotPlay(m_fileName, QStringLiteral("there is no audio output."));
+    QAudioFormat format;
+    format.setSampleRate(m_sampleRate);
+    format.setChannelCount(m_channels);
+    format.setSampleFormat(QAudioFormat::Int16);
+    m_sink = std::make_unique<QAudioSink>(device, format);
+
+    m_buffer.close();
+    m_buffer.setData(m_samples);
+    m_buffer.open(QIODevice::ReadOnly);
+
+    QAudioSink *sink = m_sink.get();
+    if (!wait) {
+        // The sound plays on; the sink is let go when it has played everything.
+        QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink](QAudio::State state) {
+            if (state == QAudio::IdleState)
+                sink->stop();
+        });
+        sink->start(&m_buffer);
+        return;
+    }
+
+    const qint64 durationMs = qint64(m_samples.size()) * 1000 / (qint64(m_sampleRate) * m_channels * sizeof(short));
+    QMetaObject::Connection ended;
+    InputBlocker::run(
+        [&](std::function<void()> finished) {
+            ended = QObject::connect(sink, &QAudioSink::stateChanged, sink, [finished](QAudio::State state) {
+                if (state == QAudio::IdleState || state == QAudio::StoppedState)
+                    finished();
+            });
+            sink->start(&m_buffer);
+            if (sink->state() == QAudio::StoppedState)
+                finished();
+        },
+        int(durationMs) + kWaitMarginMs);
+    QObject::disconnect(ended);
+    const QAudio::Error error = sink->error();
+    sink->stop(); // lets the output finish what it holds
+    if (error != QAudio::NoError && error != QAudio::UnderrunError)
+        throw cannotPlay(m_fileName, QStringLiteral("the audio output failed."));
+}
+
+void SndFilePlayer::stop()
+{
+    if (m_sink)
+        m_sink->stop();
+}
+
+void SndFilePlayer::releaseSink()
+{
+    if (m_sink) {
+        m_sink->disconnect();
+        m_sink->stop();
+        m_sink.reset();
+    }
+    m_buffer.close();
+}
+
+void SndFilePlayer::close()
+{
+    releaseSink();
+    if (m_file) {
+        sf_close(m_file);
+        m_file = nullptr;
+    }
+    m_samples.clear();
+}
+
+QtAudioSystem::QtAudioSystem() = default;
+QtAudioSystem::~QtAudioSystem() = default;
+
+int QtAudioSystem::outputDeviceCount()
+{
+    return int(QMediaDevices::audioOutputs().size());
+}
+
+void QtAudioSystem::playInBackground(const QString &path)
+{
+    if (!m_background)
+        m_background = std::make_unique<SndFilePlayer>();
+    try {
+        m_background->setFileName(path);
+        m_background->open();
+        m_background->play();
+    } catch (const AppError &) {
+        // The background sound is a nicety: a missing file or output is no error of the drill.
+    }
+}
+
+SoundDevices SoundDevices::forThisMachine()
+{
+    return {std::make_unique<SndFilePlayer>(), std::make_unique<SndFilePlayer>(), std::make_unique<QtAudioSystem>()};
+}
