@@ -8,6 +8,7 @@
 #include <QAudioSink>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <QTimer>
 
 #include <sndfile.h>
 
@@ -16,6 +17,8 @@ namespace {
 // Longer than any sound a sequence holds; only guards against an output that never reports
 // the end of a sound.
 constexpr int kWaitMarginMs = 5000;
+// How often the end of a sound is looked for.
+constexpr int kEndPollMs = 5;
 
 AppError cannotPlay(const QString &path, const QString &reason)
 {
@@ -113,44 +116,56 @@ void SndFilePlayer::startSink(bool wait)
     m_buffer.open(QIODevice::ReadOnly);
 
     QAudioSink *sink = m_sink.get();
+    // Idle means the sink has handed every sample to the audio server, not that they were
+    // heard; the sound has ended once the server's buffer for this stream is empty again.
+    const auto ended = [sink] {
+        return sink->state() == QAudio::StoppedState
+               || (sink->state() == QAudio::IdleState && sink->bytesFree() >= sink->bufferSize());
+    };
     if (!wait) {
         // The sound plays on; the sink is let go when it has played everything.
-        QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink](QAudio::State state) {
-            if (state == QAudio::IdleState)
+        m_endPoll.disconnect();
+        QObject::connect(&m_endPoll, &QTimer::timeout, sink, [this, sink, ended] {
+            if (ended()) {
+                m_endPoll.stop();
                 sink->stop();
+            }
         });
         sink->start(&m_buffer);
+        m_endPoll.start(kEndPollMs);
         return;
     }
 
-    const qint64 durationMs = qint64(m_samples.size()) * 1000 / (qint64(m_sampleRate) * m_channels * sizeof(short));
-    QMetaObject::Connection ended;
+    const qint64 durationMs = qint64(m_samples.size()) * 1000 / (qint64(m_sampleRate) * m_channels * qint64(sizeof(short)));
+    QTimer poll;
     InputBlocker::run(
         [&](std::function<void()> finished) {
-            ended = QObject::connect(sink, &QAudioSink::stateChanged, sink, [finished](QAudio::State state) {
-                if (state == QAudio::IdleState || state == QAudio::StoppedState)
+            QObject::connect(&poll, &QTimer::timeout, [ended, finished] {
+                if (ended())
                     finished();
             });
             sink->start(&m_buffer);
-            if (sink->state() == QAudio::StoppedState)
-                finished();
+            poll.start(kEndPollMs);
         },
         int(durationMs) + kWaitMarginMs);
-    QObject::disconnect(ended);
+    poll.stop();
     const QAudio::Error error = sink->error();
-    sink->stop(); // lets the output finish what it holds
+    sink->stop();
     if (error != QAudio::NoError && error != QAudio::UnderrunError)
         throw cannotPlay(m_fileName, QStringLiteral("the audio output failed."));
 }
 
 void SndFilePlayer::stop()
 {
+    m_endPoll.stop();
     if (m_sink)
         m_sink->stop();
 }
 
 void SndFilePlayer::releaseSink()
 {
+    m_endPoll.stop();
+    m_endPoll.disconnect();
     if (m_sink) {
         m_sink->disconnect();
         m_sink->stop();

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QTimer>
 
 #include <memory>
 
@@ -40,6 +41,7 @@ private:
     QByteArray m_samples; // the open file decoded, 16-bit interleaved
     QBuffer m_buffer;
     std::unique_ptr<QAudioSink> m_sink;
+    QTimer m_endPoll; // lets a sound that plays on go once it has ended
 };
 
 // The machine's audio: the output device count and the background sound of mental mode.
