@@ -81,7 +81,9 @@ void SoundService::PlayWelcomeSound()
         return;
     try {
         m_context.CurrentSequence = SoundFiles::LoadSequence(m_context.folders(), m_options.display().selection);
-        if (m_welcomeSoundPending) {
+        // Without an audio output the sound cannot play whatever the files hold: the activate
+        // step's device check says so, and the sequence is not reset for it.
+        if (m_welcomeSoundPending && m_context.audio().outputDeviceCount() > 0) {
             const std::optional<QString> path = m_context.entryPath(0);
             if (!path)
                 throw AppError(QStringLiteral("The sequence has no welcome sound."));

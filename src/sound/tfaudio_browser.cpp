@@ -38,6 +38,7 @@ void TFAudio::buildBrowser()
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     DirectoryListBox1->setGeometry(8, 78, 185, 150);
     DirectoryListBox1->setHeaderHidden(true);
+    DirectoryListBox1->setIndentation(10);
     DirectoryListBox1->setAccessibleName(QStringLiteral("Folders"));
     Label7 = new QLabel(GroupBox3);
     Label7->setObjectName(QStringLiteral("Label7"));
@@ -170,6 +171,7 @@ void TFAudio::fillFolderTree()
     for (const QString &child : children)
         add(current, child, QDir::cleanPath(m_folder + u'/' + child), closed);
     DirectoryListBox1->setCurrentItem(current);
+    DirectoryListBox1->scrollToItem(current);
 }
 
 void TFAudio::fillFileList()

@@ -110,7 +110,6 @@ void TFSound::applyCaptions()
     BitBtn8->setText(m_texts.text(u"vListenCaptionBtn"));
     BitBtn3->setText(m_texts.text(u"vEditCaptionBtn"));
     Label1->setText(m_texts.text(u"vNoSoundCaptionLbl"));
-    PB->setAccessibleName(RadioGroup1->title());
 }
 
 int TFSound::exec()
@@ -157,6 +156,7 @@ void TFSound::showOptions(const SoundOptionsDisplay &shown)
     PB->setValue(shown.progress);
     PB->setVisible(shown.progressVisible);
     Label2->setText(shown.status);
+    PB->setAccessibleName(shown.status);
     Label2->setVisible(!shown.status.isEmpty());
     if (isVisible())
         repaint();

@@ -339,13 +339,20 @@ TEST_F(SoundSteps, WelcomeSoundThatCannotPlayKeepsTheFlag)
     EXPECT_EQ(fileBytes(sequencePath(1)), defaultsBytes());
 }
 
-TEST_F(SoundSteps, NoAudioDevice)
+TEST_F(SoundSteps, NoAudioDeviceAtStartUp)
 {
     devices.audio->devices = 0;
+    const QByteArray onDisk = fileBytes(sequencePath(1));
+    sound->PlayWelcomeSound(); // nothing can play: no failure message, no reset
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(devices.played.isEmpty());
     sound->TestAudio();
     EXPECT_EQ(messages, QStringList({"No audio device on this system !"}));
     EXPECT_EQ(buttonDisabled, 1);
     EXPECT_EQ(Bouton(), 0);
+    sound->TestSoundFiles();
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(fileBytes(sequencePath(1)), onDisk);
 }
 
 TEST_F(SoundSteps, DrillModeChangeAppliesTheSoundOptionWhileTheDialogIsHidden)
