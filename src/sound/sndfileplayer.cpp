@@ -6,6 +6,7 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QTimer>
@@ -19,6 +20,7 @@ namespace {
 constexpr int kWaitMarginMs = 5000;
 // How often the end of a sound is looked for.
 constexpr int kEndPollMs = 5;
+constexpr qint64 kClosedSinkLifeMs = 10000;
 
 AppError cannotPlay(const QString &path, const QString &reason)
 {
@@ -32,6 +34,10 @@ SndFilePlayer::SndFilePlayer() = default;
 SndFilePlayer::~SndFilePlayer()
 {
     close();
+    // The program is ending: the last sinks may have been closed a moment ago, so they are left
+    // to the end of the process rather than deleted under a late callback.
+    for (ClosedSink &closed : m_closedSinks)
+        (void)closed.sink.release();
 }
 
 void SndFilePlayer::setFileName(const QString &path)
@@ -167,10 +173,13 @@ void SndFilePlayer::releaseSink()
     m_endPoll.stop();
     m_endPoll.disconnect();
     if (m_sink) {
-        m_sink->disconnect();
         m_sink->stop();
-        m_sink.reset();
+        m_closedSinks.push_back({QDateTime::currentMSecsSinceEpoch(), std::move(m_sink)});
     }
+    // Qt's PulseAudio sink can still receive a stream callback shortly after it was closed, so a
+    // closed sink is kept a while before it is deleted.
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    std::erase_if(m_closedSinks, [now](const ClosedSink &closed) { return now - closed.closedAt > kClosedSinkLifeMs; });
     m_buffer.close();
 }
 

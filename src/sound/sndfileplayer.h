@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 class QAudioSink;
 struct sf_private_tag;
@@ -40,7 +41,14 @@ private:
     bool m_wait = false;
     QByteArray m_samples; // the open file decoded, 16-bit interleaved
     QBuffer m_buffer;
-    std::unique_ptr<QAudioSink> m_sink;
+    struct ClosedSink
+    {
+        qint64 closedAt;
+        std::unique_ptr<QAudioSink> sink;
+    };
+
+    std::unique_ptr<QAudioSink> m_sink; // the sink of the current play
+    std::vector<ClosedSink> m_closedSinks;
     QTimer m_endPoll; // lets a sound that plays on go once it has ended
 };
 
