@@ -25,8 +25,12 @@ void SoundOptions::setSelection(int n)
 
 void SoundOptions::setItem(int n, const QString &title)
 {
-    if (n >= 0 && n < m_context.SequenceTitles.size())
-        m_context.SequenceTitles[n] = title;
+    if (n < 0)
+        return;
+    // A titles file with fewer lines gets empty titles up to this one.
+    while (m_context.SequenceTitles.size() <= n)
+        m_context.SequenceTitles.append(QString());
+    m_context.SequenceTitles[n] = title;
     m_display.items = m_context.SequenceTitles;
     refresh();
 }

@@ -276,6 +276,7 @@ void TFAudio::BitBtn2Click()
     }
     SoundFiles::SaveTitles(m_state.folders, m_context.SequenceTitles);
     BitBtn3Click();
+    m_context.MP2().close(); // the close step
     accept();
 }
 
