@@ -64,12 +64,14 @@ struct FakeDevices
     FakePlayer *MP2 = nullptr;
     FakePlayer *MP3 = nullptr;
     FakeAudio *audio = nullptr;
+    int audioDevices = 1; // what the audio system reports
 
     SoundDevices make()
     {
         auto mp2 = std::make_unique<FakePlayer>(&played);
         auto mp3 = std::make_unique<FakePlayer>(&played);
         auto sound = std::make_unique<FakeAudio>();
+        sound->devices = audioDevices;
         MP2 = mp2.get();
         MP3 = mp3.get();
         audio = sound.get();
