@@ -21,6 +21,7 @@ constexpr int kWaitMarginMs = 5000;
 // How often the end of a sound is looked for.
 constexpr int kEndPollMs = 5;
 constexpr qint64 kClosedSinkLifeMs = 10000;
+constexpr int kLongestSoundSeconds = 600;
 
 AppError cannotPlay(const QString &path, const QString &reason)
 {
@@ -87,7 +88,9 @@ void SndFilePlayer::decode()
     sf_seek(m_file, 0, SEEK_SET);
     constexpr sf_count_t kBlockFrames = 4096;
     QByteArray block(qsizetype(kBlockFrames * m_channels * sizeof(short)), Qt::Uninitialized);
-    for (;;) {
+    // A sound is held whole in memory; a file far longer than any event's sound plays its start.
+    const qint64 largest = qint64(kLongestSoundSeconds) * m_sampleRate * m_channels * qint64(sizeof(short));
+    while (m_samples.size() < largest) {
         const sf_count_t frames = sf_readf_short(m_file, reinterpret_cast<short *>(block.data()), kBlockFrames);
         if (frames <= 0)
             break;
