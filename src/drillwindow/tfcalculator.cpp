@@ -212,6 +212,11 @@ void TFCalculator::setSoundButtonEnabled(bool enabled)
     m_ui->BitBtn8->setEnabled(enabled);
 }
 
+void TFCalculator::setSoundButtonOn(bool on)
+{
+    m_ui->BitBtn8->setIcon(on ? m_ui->soundOn : m_ui->soundOff);
+}
+
 int TFCalculator::operationIndex() const
 {
     return m_ui->OpSel->currentIndex();

@@ -50,6 +50,7 @@ public:
     void setGaugeColor(ColorValue color);       // Gauge1, until the next operation
     void setCalculatorColor(ColorValue color);  // Panel13
     void setSoundButtonEnabled(bool enabled);   // BitBtn8
+    void setSoundButtonOn(bool on);             // BitBtn8's loudspeaker with or without rays
     // Selected index of the operation list, -1 when it has none (before the first opening).
     int operationIndex() const;
 

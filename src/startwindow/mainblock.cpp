@@ -1,8 +1,11 @@
 #include "mainblock.h"
 
 #include "tfabout.h"
+#include "tfaudio.h"
 #include "tfcalculator.h"
 #include "tfcolor.h"
+#include "tfsound.h"
+#include "tfsoundtest.h"
 #include "tfstart.h"
 #include "tfswap.h"
 #include "tmakebackground.h"
@@ -12,9 +15,11 @@
 #include "windowcolours.h"
 #include "worksheetlayouts.h"
 
+#include "userinterface.h"
+
 #include <QApplication>
 
-MainBlock::MainBlock(StartEnvironment environment)
+MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environment.soundDevices())
 {
     // Only the quit step ends the program: the start window is hidden while the drill window is
     // open, and closing that last visible window must not end the event loop.
@@ -26,7 +31,8 @@ MainBlock::MainBlock(StartEnvironment environment)
     m_record = std::make_unique<TRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_afterRecord = std::make_unique<TAfterRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_swap = std::make_unique<TFSwap>(m_state);
-    // The sound options dialog and the sound sequence editor join here.
+    m_soundOptions = std::make_unique<TFSound>(m_state, m_sound);
+    m_soundEditor = std::make_unique<TFAudio>(m_state, m_sound);
     m_windowColours = std::make_unique<WindowColours>(*m_drill, *m_start->gradient());
     m_colours = std::make_unique<TFColor>(m_state, *m_windowColours, m_drill.get());
     m_printAllWith = std::make_unique<Report>(WorksheetLayouts::tablesWithAnswers(WebLinks::kHomePage));
@@ -35,12 +41,22 @@ MainBlock::MainBlock(StartEnvironment environment)
     m_background = std::make_unique<TMakeBackGround>(m_state, *m_windowColours, m_colours.get());
     m_about = std::make_unique<TFAbout>(m_state.folders, m_start.get());
     m_printGrid = std::make_unique<Report>(WorksheetLayouts::grid(WebLinks::kHomePage));
-    // The "Testing..." window joins here.
+    m_soundTest = std::make_unique<TFSoundTest>();
+
+    m_soundOptions->setEditor([this] { m_soundEditor->exec(); });
+    m_sound.setLinks({
+        .message = [this](const QString &text) { UserInterface::showMessage(QApplication::activeWindow(), text); },
+        .setSoundButtonOn = [this](bool on) { m_drill->setSoundButtonOn(on); },
+        .disableSoundButton = [this] { m_drill->setSoundButtonEnabled(false); },
+        .repaintStartWindow = [this] { m_start->repaint(); },
+        .processEvents = [] { QCoreApplication::processEvents(); },
+        .testWindow = m_soundTest.get(),
+    });
 
     m_drill->setRecordingDialogs(m_record.get(), m_afterRecord.get());
     m_drill->setLinks({
         .openExpertOptions = [this] { m_swap->exec(); },
-        .openSoundOptions = {},
+        .openSoundOptions = [this] { m_soundOptions->exec(); },
         .openScreenColours = [this] { m_colours->exec(); },
     });
     m_colours->setBackgroundDialog(m_background.get());
@@ -60,7 +76,8 @@ MainBlock::MainBlock(StartEnvironment environment)
     links.reloadCaptions = {
         [this] { m_drill->LoadCaptions(); },
         [this] { m_swap->LoadCaptions(); },
-        // The sound options dialog and the sound sequence editor join here.
+        [this] { m_soundOptions->LoadCaptions(); },
+        [this] { m_soundEditor->LoadCaptions(); },
         [this] { m_afterRecord->LoadCaptions(); },
         [this] { m_record->LoadCaptions(); },
         [this] { m_print->LoadCaptions(); },

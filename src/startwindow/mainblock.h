@@ -13,6 +13,9 @@ class TFColor;
 class TFStart;
 class TFSwap;
 class Report;
+class TFAudio;
+class TFSound;
+class TFSoundTest;
 class TMakeBackGround;
 class TPrintDlg;
 class TRecordDlg;
@@ -38,6 +41,10 @@ public:
     TFColor &screenColours() { return *m_colours; }
     TFAbout &about() { return *m_about; }
     TPrintDlg &printDialog() { return *m_print; }
+    SoundService &sound() { return m_sound; }
+    TFSound &soundOptions() { return *m_soundOptions; }
+    TFAudio &soundEditor() { return *m_soundEditor; }
+    TFSoundTest &soundTest() { return *m_soundTest; }
 
 private:
     ProgramState m_state;
@@ -48,7 +55,8 @@ private:
     std::unique_ptr<TRecordDlg> m_record;
     std::unique_ptr<TAfterRecordDlg> m_afterRecord;
     std::unique_ptr<TFSwap> m_swap;
-    // The sound options dialog and the sound sequence editor join here.
+    std::unique_ptr<TFSound> m_soundOptions;
+    std::unique_ptr<TFAudio> m_soundEditor;
     std::unique_ptr<WindowColours> m_windowColours; // what the two colour dialogs change
     std::unique_ptr<TFColor> m_colours;
     std::unique_ptr<Report> m_printAllWith;
@@ -57,5 +65,5 @@ private:
     std::unique_ptr<TMakeBackGround> m_background;
     std::unique_ptr<TFAbout> m_about;
     std::unique_ptr<Report> m_printGrid;
-    // The "Testing..." window joins here.
+    std::unique_ptr<TFSoundTest> m_soundTest;
 };

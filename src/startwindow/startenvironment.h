@@ -2,6 +2,7 @@
 
 #include "datafolders.h"
 #include "languagecatalog.h"
+#include "mediaplayer.h"
 
 #include <QCoreApplication>
 #include <functional>
@@ -15,4 +16,6 @@ struct StartEnvironment
     std::function<bool()> systemIsFrench = [] { return LanguageCatalog::systemLanguageIsFrench(); };
     // Ends the event loop once the current event has been handled.
     std::function<void()> endProgram = [] { QCoreApplication::exit(0); };
+    // The two media players and the audio system.
+    std::function<SoundDevices()> soundDevices = [] { return SoundDevices::forThisMachine(); };
 };

@@ -84,7 +84,7 @@ void TFStart::connectControls()
 
 void TFStart::FormCreate()
 {
-    m_welcomeSoundPending = true;
+    m_sound.setWelcomeSoundPending(true);
 
     m_state.folders = m_env.folders();
     m_ui->setPictures(m_state.folders); // installed with the shared data
@@ -152,8 +152,7 @@ void TFStart::FormShow()
         drill->setTopBarColor(background.flipped ? background.endColor : background.startColor);
     }
     m_ui->BitBtn1->setFocus();
-    if (m_welcomeSoundPending && m_state.settings.Bouton != 0 && m_sound.playWelcomeSound())
-        m_welcomeSoundPending = false;
+    m_sound.PlayWelcomeSound();
 }
 
 void TFStart::FormActivate()
@@ -162,24 +161,14 @@ void TFStart::FormActivate()
         TFSwap *expert = m_links.expertOptions;
         expert->setSmallestMultiplier(m_state.settings.Range);
         if (m_state.settings.Bouton != 0) {
-            checkAudio();
+            m_sound.TestAudio();
             // Only while the welcome sound has not played; the flag stays set afterwards.
-            if (m_welcomeSoundPending)
-                m_sound.testSoundFiles();
+            if (m_sound.welcomeSoundPending())
+                m_sound.TestSoundFiles();
         }
         expert->BitBtn1Click(); // builds LBRange; the dialog is not open, so it closes nothing
         CanGo();
     });
-}
-
-void TFStart::checkAudio()
-{
-    if (m_sound.testAudio())
-        return;
-    if (m_links.drillWindow)
-        m_links.drillWindow->setSoundButtonEnabled(false);
-    UserInterface::showMessage(this, QStringLiteral("No audio device on this system !"));
-    m_state.settings.Bouton = 0; // sound stays off until a sequence is chosen again
 }
 
 // ---- Tables ----

@@ -80,7 +80,6 @@ private:
     void UpdateLanguage();
     void Help1Click();
     void Label3Click();
-    void checkAudio();
 
     QString settingsPath() const;
     QString choicePath() const;
@@ -92,7 +91,6 @@ private:
     Links m_links;
     Captions m_texts;
     QStringList m_LBTmp;               // the choice file's lines, read at start-up
-    bool m_welcomeSoundPending = false; // the welcome-sound flag
     bool m_settingsLoaded = false;      // the settings file was read by the create step
     bool m_ending = false;              // the quit step has ended the program
 };

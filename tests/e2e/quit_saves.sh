@@ -6,16 +6,18 @@
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
-for tool in Xvfb xdotool cmake; do
+for tool in Xvfb xdotool cmake pulseaudio pactl; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool (tools/setup test installs it)" >&2; exit 1; }
 done
 
+source "$(dirname "$0")/../../tools/pulse.sh"
 work=$(mktemp -d)
 xvfb_pid=
 program_pid=
 cleanup() {
     if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null; wait "$program_pid" 2>/dev/null; fi
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    stop_null_sink
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -34,6 +36,8 @@ printf '10\r\n3\r\n' >"$sys/choices.txt"
 
 source "$(dirname "$0")/../../tools/xvfb.sh"
 start_xvfb "$work"
+# Sound is on: without an audio output the program would first say there is none.
+start_null_sink "$work"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 

@@ -4,6 +4,7 @@
 #include "languagecatalog.h"
 #include "mainblock.h"
 #include "pathresolve.h"
+#include "soundfakes.h"
 #include "tempfolders.h"
 #include "tfcalculator.h"
 #include "tfstart.h"
@@ -19,6 +20,14 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+// Readable QString values in failure messages.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
 // The whole program, as the main block creates it, on temporary folders: the shared folder holds
 // the installed files of the languages asked for, the user folder what a test puts there.
 // Message boxes, the desktop's "open" action and the end of the program are recorded.
@@ -30,6 +39,7 @@ struct StartProgram : ::testing::Test
     bool desktopOpens = true;  // what the desktop answers
     bool systemIsFrench = false;
     int programEnds = 0;
+    FakeDevices sound; // the players and the audio device count
     std::unique_ptr<MainBlock> program;
 
     StartProgram()
@@ -54,11 +64,14 @@ struct StartProgram : ::testing::Test
         if (withChoiceTemplate)
             files << "choices.txt";
         for (const QString &code : languages)
-            files << code + ".lng" << code + "OpSel.txt" << code + "-help.html";
+            files << code + ".lng" << code + "OpSel.txt" << code + "-help.html" << code + "-soundevents.txt";
         for (const QString &file : files)
             copyData("sys/" + file);
         for (const QString &picture : QDir(dataPath("pictures")).entryList(QDir::Files))
             copyData("pictures/" + picture);
+        for (const QString &sound : QDir(dataPath("sound")).entryList(QDir::Files))
+            copyData("sound/" + sound);
+        TempFolders::put(temp.folders().program, "default.wav", fileBytes(dataPath("default.wav")));
     }
     static QString dataPath(const QString &relative) { return QStringLiteral(QUORVEL_SOURCE_DIR "/data/") + relative; }
     void copyData(const QString &relative) { TempFolders::put(temp.folders().shared, relative, fileBytes(dataPath(relative))); }
@@ -75,6 +88,7 @@ struct StartProgram : ::testing::Test
         environment.folders = [this] { return temp.folders(); };
         environment.systemIsFrench = [this] { return systemIsFrench; };
         environment.endProgram = [this] { ++programEnds; };
+        environment.soundDevices = [this] { return sound.make(); };
         program = std::make_unique<MainBlock>(environment);
         program->showStartWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
