@@ -12,9 +12,15 @@ class TFCalculator;
 class TFColor;
 class TFStart;
 class TFSwap;
+<<<<<<< HEAD
 class TMakeBackGround;
 class TRecordDlg;
 class WindowColours;
+=======
+class TPrintDlg;
+class TRecordDlg;
+class Report;
+>>>>>>> 3ebdfc0
 
 // The program's windows, each created once, in a fixed order, and kept until the program ends.
 // The start window's create step runs first and does the start-up work the others rely on.
@@ -35,21 +41,31 @@ public:
     TFSwap &expertOptions() { return *m_swap; }
     TFColor &screenColours() { return *m_colours; }
     TFAbout &about() { return *m_about; }
+    TPrintDlg &printDialog() { return *m_print; }
 
 private:
     ProgramState m_state;
     SoundService m_sound;
     std::unique_ptr<TFStart> m_start;
     std::unique_ptr<TFCalculator> m_drill;
-    // The print dialog joins here.
+    std::unique_ptr<TPrintDlg> m_print;
     std::unique_ptr<TRecordDlg> m_record;
     std::unique_ptr<TAfterRecordDlg> m_afterRecord;
     std::unique_ptr<TFSwap> m_swap;
+<<<<<<< HEAD
     // The sound options dialog and the sound sequence editor join here.
     std::unique_ptr<WindowColours> m_windowColours; // what the two colour dialogs change
     std::unique_ptr<TFColor> m_colours;
     // The three worksheet reports join here.
     std::unique_ptr<TMakeBackGround> m_background;
+=======
+    // The sound options dialog, the sound sequence editor and the screen colours dialog join here.
+    std::unique_ptr<Report> m_printAllWith;
+    std::unique_ptr<Report> m_printAllWithout;
+    std::unique_ptr<Report> m_printRandom;
+    // The background dialog joins here.
+>>>>>>> 3ebdfc0
     std::unique_ptr<TFAbout> m_about;
-    // The grid report and the "Testing..." window join here.
+    std::unique_ptr<Report> m_printGrid;
+    // The "Testing..." window joins here.
 };

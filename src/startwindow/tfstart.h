@@ -29,7 +29,7 @@ public:
         TFCalculator *drillWindow = nullptr;
         TFSwap *expertOptions = nullptr;
         TFAbout *about = nullptr;
-        std::function<void()> openPrintDialog; // not there yet: Print does nothing
+        std::function<void()> openPrintDialog; // shows TPrintDlg modally
         // LoadCaptions of every other window, in the order a language switch reloads them.
         std::vector<std::function<void()>> reloadCaptions;
     };

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "report.h"
+
+class QPainter;
+
+// Paints a worksheet onto any painter device: a printer, a PDF writer or an image. The device's
+// own resolution turns millimetres into dots; its origin must be the paper's top-left corner.
+namespace PageRenderer {
+
+void render(const Report &report, QPainter &painter, const QString &dateText);
+
+// The day's date in the system's short date format, as the date fields show it.
+QString todayText();
+
+} // namespace PageRenderer

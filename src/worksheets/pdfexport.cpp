@@ -1,0 +1,46 @@
+#include "pdfexport.h"
+
+#include "apperror.h"
+#include "pagerenderer.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace PdfExport {
+
+namespace {
+constexpr int kResolution = 1200; // dots per inch of the page's coordinates
+}
+
+void write(const Report &report, const QString &path, const QString &dateText)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw AppError::cannotCreate(path);
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kResolution);
+        writer.setCreator(QStringLiteral("Quorvel"));
+        writer.setTitle(report.layout().name);
+        // No margins: the painter's origin is the paper's corner, where the layouts measure from.
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw AppError::cannotCreate(path);
+        PageRenderer::render(report, painter, dateText);
+        if (!painter.end())
+            throw AppError::unableToWrite(path);
+    }
+    if (!file.commit())
+        throw AppError::unableToWrite(path);
+}
+
+} // namespace PdfExport
+
+void PdfOutput::write(const Report &report)
+{
+    PdfExport::write(report, m_path, PageRenderer::todayText());
+}

@@ -1,0 +1,98 @@
+#include "previewwindow.h"
+
+#include "pagerenderer.h"
+#include "pdfexport.h"
+#include "reportengine.h"
+#include "userinterface.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+PreviewWindow::PreviewWindow(const Report &report, QWidget *parent)
+    : QDialog(parent), m_report(report), m_date(PageRenderer::todayText()), m_printer(QPrinter::HighResolution)
+{
+    setObjectName(QStringLiteral("PreviewWindow"));
+    setWindowTitle(QStringLiteral("Quorvel - ") + m_report.layout().name);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    ReportEngine::preparePrinter(m_printer);
+
+    m_view = new QPrintPreviewWidget(&m_printer, this);
+    m_view->setObjectName(QStringLiteral("PreviewPage"));
+    connect(m_view, &QPrintPreviewWidget::paintRequested, this, &PreviewWindow::paintPage);
+
+    auto *bar = new QToolBar(this);
+    const auto action = [this, bar](const char *name, const QString &text, auto slot) {
+        QAction *added = bar->addAction(text);
+        added->setObjectName(QString::fromLatin1(name));
+        connect(added, &QAction::triggered, this, [this, slot] { UserInterface::runStep(this, slot); });
+        return added;
+    };
+    action("wholePage", QStringLiteral("Whole page"), [this] { m_view->fitInView(); });
+    action("actualSize", QStringLiteral("100 %"), [this] {
+        m_view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        m_view->setZoomFactor(1.0);
+    });
+    action("pageWidth", QStringLiteral("Page width"), [this] { m_view->fitToWidth(); });
+    bar->addSeparator();
+    QAction *print = action("print", QStringLiteral("Print..."), [this] { printWithDialog(); });
+    print->setEnabled(ReportEngine::printerInstalled());
+    if (!print->isEnabled())
+        print->setToolTip(QStringLiteral("No printer is installed"));
+    action("savePdf", QStringLiteral("Save as PDF..."), [this] { chooseAndSavePdf(); });
+    bar->addSeparator();
+    action("close", QStringLiteral("Close"), [this] { close(); });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(m_view);
+
+    QSize size(760, 980);
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableSize() * 0.9);
+    resize(size);
+    m_view->fitInView();
+}
+
+PreviewWindow::~PreviewWindow() = default;
+
+void PreviewWindow::paintPage(QPrinter *printer)
+{
+    QPainter painter(printer);
+    PageRenderer::render(m_report, painter, m_date);
+}
+
+void PreviewWindow::printWithDialog()
+{
+    QPrintDialog dialog(&m_printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        paintPage(&m_printer);
+}
+
+void PreviewWindow::savePdf(const QString &path) const
+{
+    PdfExport::write(m_report, path, m_date);
+}
+
+void PreviewWindow::chooseAndSavePdf()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested = QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(m_report.layout().name + QStringLiteral(".pdf"));
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), suggested,
+                                                QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    savePdf(path);
+}

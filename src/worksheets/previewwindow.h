@@ -1,0 +1,34 @@
+#pragma once
+
+#include "report.h"
+
+#include <QDialog>
+#include <QPrinter>
+
+class QPrintPreviewWidget;
+
+// The report engine's preview: the page at whole-page, 100 % or page-width size, printing with
+// the printer dialog (printer, copies, page range), and Save as PDF for homes without a printer.
+// It keeps its own copy of the sheet, dated when the window is made.
+class PreviewWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit PreviewWindow(const Report &report, QWidget *parent = nullptr);
+    ~PreviewWindow() override;
+
+    // Throws AppError when the file cannot be written.
+    void savePdf(const QString &path) const;
+    QPrintPreviewWidget *view() const { return m_view; }
+
+private:
+    void paintPage(QPrinter *printer);
+    void printWithDialog();
+    void chooseAndSavePdf();
+
+    Report m_report;
+    QString m_date;
+    QPrinter m_printer;
+    QPrintPreviewWidget *m_view;
+};
