@@ -5,13 +5,10 @@
 #include "tfcolor.h"
 #include "tfstart.h"
 #include "tfswap.h"
-<<<<<<< HEAD
 #include "tmakebackground.h"
-=======
 #include "tprintdlg.h"
 #include "weblinks.h"
 #include "worksheetlayouts.h"
->>>>>>> 3ebdfc0
 #include "trecorddlg.h"
 #include "windowcolours.h"
 
@@ -29,16 +26,12 @@ MainBlock::MainBlock(StartEnvironment environment)
     m_record = std::make_unique<TRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_afterRecord = std::make_unique<TAfterRecordDlg>(m_state, m_drill->session(), m_drill.get());
     m_swap = std::make_unique<TFSwap>(m_state);
-<<<<<<< HEAD
     m_windowColours = std::make_unique<WindowColours>(*m_drill, *m_start->gradient());
     m_colours = std::make_unique<TFColor>(m_state, *m_windowColours, m_drill.get());
-    // The three worksheet reports join here.
-    m_background = std::make_unique<TMakeBackGround>(m_state, *m_windowColours, m_colours.get());
-=======
     m_printAllWith = std::make_unique<Report>(WorksheetLayouts::tablesWithAnswers(WebLinks::kHomePage));
     m_printAllWithout = std::make_unique<Report>(WorksheetLayouts::tablesWithoutAnswers(WebLinks::kHomePage));
     m_printRandom = std::make_unique<Report>(WorksheetLayouts::random(WebLinks::kHomePage));
->>>>>>> 3ebdfc0
+    m_background = std::make_unique<TMakeBackGround>(m_state, *m_windowColours, m_colours.get());
     m_about = std::make_unique<TFAbout>(m_state.folders, m_start.get());
     m_printGrid = std::make_unique<Report>(WorksheetLayouts::grid(WebLinks::kHomePage));
 
@@ -48,17 +41,13 @@ MainBlock::MainBlock(StartEnvironment environment)
         .openSoundOptions = {},
         .openScreenColours = [this] { m_colours->exec(); },
     });
-<<<<<<< HEAD
     m_colours->setBackgroundDialog(m_background.get());
-=======
-    m_swap->setDrillWindow(m_drill.get());
     m_print->setLinks({
         .drillOperationIndex = [this] { return m_drill->operationIndex(); },
         .smallestMultiplier = [this] { return m_swap->smallestMultiplier(); },
         .reports = {m_printRandom.get(), m_printAllWithout.get(), m_printAllWith.get(), m_printGrid.get()},
         .output = nullptr,
     });
->>>>>>> 3ebdfc0
 
     TFStart::Links links;
     links.drillWindow = m_drill.get();
@@ -72,14 +61,9 @@ MainBlock::MainBlock(StartEnvironment environment)
         // The sound options dialog and the sound sequence editor join here.
         [this] { m_afterRecord->LoadCaptions(); },
         [this] { m_record->LoadCaptions(); },
-<<<<<<< HEAD
-        // The print dialog joins here.
+        [this] { m_print->LoadCaptions(); },
         [this] { m_colours->LoadCaptions(); },
         [this] { m_background->LoadCaptions(); },
-=======
-        [this] { m_print->LoadCaptions(); },
-        // The screen colours dialog and the background dialog join here.
->>>>>>> 3ebdfc0
     };
     m_start->setLinks(std::move(links));
 }

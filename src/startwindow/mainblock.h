@@ -12,15 +12,11 @@ class TFCalculator;
 class TFColor;
 class TFStart;
 class TFSwap;
-<<<<<<< HEAD
 class TMakeBackGround;
-class TRecordDlg;
-class WindowColours;
-=======
 class TPrintDlg;
 class TRecordDlg;
 class Report;
->>>>>>> 3ebdfc0
+class WindowColours;
 
 // The program's windows, each created once, in a fixed order, and kept until the program ends.
 // The start window's create step runs first and does the start-up work the others rely on.
@@ -52,19 +48,13 @@ private:
     std::unique_ptr<TRecordDlg> m_record;
     std::unique_ptr<TAfterRecordDlg> m_afterRecord;
     std::unique_ptr<TFSwap> m_swap;
-<<<<<<< HEAD
     // The sound options dialog and the sound sequence editor join here.
     std::unique_ptr<WindowColours> m_windowColours; // what the two colour dialogs change
     std::unique_ptr<TFColor> m_colours;
-    // The three worksheet reports join here.
-    std::unique_ptr<TMakeBackGround> m_background;
-=======
-    // The sound options dialog, the sound sequence editor and the screen colours dialog join here.
     std::unique_ptr<Report> m_printAllWith;
     std::unique_ptr<Report> m_printAllWithout;
     std::unique_ptr<Report> m_printRandom;
-    // The background dialog joins here.
->>>>>>> 3ebdfc0
+    std::unique_ptr<TMakeBackGround> m_background;
     std::unique_ptr<TFAbout> m_about;
     std::unique_ptr<Report> m_printGrid;
     // The "Testing..." window joins here.
