@@ -39,11 +39,13 @@ if [ -f "$manual" ]; then
     [ ! -s "$work/report" ] || fail "groff warns about the manual page: $(cat "$work/report")"
     page=$(zcat "$manual" | groff -man -Tutf8 -P-cbou 2>/dev/null)
     grep -q "Quorvel $version" <<<"$page" || fail "the manual page does not carry the version $version"
-    # Every option of --help, long and short, in the manual page.
-    options=$(env -u DISPLAY -u WAYLAND_DISPLAY "$build/bin/quorvel" --help | grep -oE '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u)
+    # Every option of --help, long and short, in the manual page's OPTIONS section.
+    options=$(env -u DISPLAY -u WAYLAND_DISPLAY "$build/bin/quorvel" --help 2>/dev/null \
+        | grep -oE '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u)
     [ -n "$options" ] || fail "--help lists no option"
+    described=$(awk '/^[A-Z]/ { inside = ($0 == "OPTIONS") } inside' <<<"$page")
     for option in $options; do
-        grep -qE -- "(^|[^a-z-])$option([^a-z-]|$)" <<<"$page" || fail "the manual page does not document $option"
+        grep -qE -- "(^|[^a-z-])$option([^a-z-]|$)" <<<"$described" || fail "the manual page's OPTIONS do not describe $option"
     done
     for section in NAME SYNOPSIS DESCRIPTION OPTIONS 'EXIT STATUS' FILES; do
         grep -q "^$section" <<<"$page" || fail "the manual page has no $section section"
