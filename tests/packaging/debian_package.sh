@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # End to end: builds the Debian package with CPack from the build folder, checks its control
 # fields and its file list, then unpacks it into a temporary folder (dpkg-deb -x) and runs the
-# unpacked program without a display: --version, --help, a bad option, and a worksheet, which
-# needs the data files at their packaged places.
+# unpacked program: without a display --version, --help, a bad option and a worksheet, which
+# needs the data files at their packaged places; then under Xvfb until its start window shows.
 #   debian_package.sh <source folder> <build folder> <app id> <project version>
 set -euo pipefail
 
@@ -10,12 +10,19 @@ source=$(cd "$1" && pwd)
 build=$(cd "$2" && pwd)
 id=$3
 version=$4
-for tool in cpack dpkg-deb dpkg-shlibdeps objdump; do
+for tool in cpack dpkg-deb dpkg-shlibdeps objdump Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool (tools/setup test installs it)" >&2; exit 1; }
 done
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+xvfb_pid=
+program_pid=
+cleanup() {
+    if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null; wait "$program_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
 if ! (cd "$build" && cpack -G DEB -B "$work/cpack" >"$work/cpack.log" 2>&1); then
     echo "cpack failed:" >&2
     cat "$work/cpack.log" >&2
@@ -103,5 +110,13 @@ run --worksheet grid --language en --pdf "$work/grid.pdf"
 [ "$code" -eq 0 ] || fail "worksheet: status $code: $err"
 [ "$(head -c 5 "$work/grid.pdf" 2>/dev/null)" = "%PDF-" ] || fail "worksheet: no PDF written"
 
-[ "$status" -eq 0 ] && echo "$(basename "$deb"): fields, dependencies and layout as expected; the unpacked program answers"
+# And it starts: the start window appears on a virtual display.
+source "$source/tools/xvfb.sh"
+start_xvfb "$work"
+QT_QPA_PLATFORM=xcb "$quorvel" >"$work/program.log" 2>&1 &
+program_pid=$!
+timeout 60 xdotool search --sync --onlyvisible --name '^Quorvel$' >/dev/null \
+    || fail "the unpacked program showed no start window: $(cat "$work/program.log")"
+
+[ "$status" -eq 0 ] && echo "$(basename "$deb"): fields, dependencies and layout as expected; the unpacked program answers and starts"
 exit "$status"
