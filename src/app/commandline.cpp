@@ -38,6 +38,12 @@ std::optional<QStringList> parseTables(const QString &text, QString &error)
 
 } // namespace
 
+QString CommandLine::usage()
+{
+    return QStringLiteral("Usage: quorvel [--worksheet SHEET --pdf FILE [--tables LIST] [--operation MODE] "
+                          "[--language CODE]] [--help] [--version]");
+}
+
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -47,6 +53,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         "what the options leave out comes from the user's saved settings and ticked tables."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Displays version information."));
+    parser.addOption(version);
     const QCommandLineOption worksheet(QStringLiteral("worksheet"),
                                        QStringLiteral("The sheet: random (72 exercises from the tables), without "
                                                       "(the tables 1 to 12 without answers), with (with answers) "
@@ -70,10 +79,16 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
-    if (parser.isSet(help)) {
+    // --help-all is Qt's own, also listed by --help: the same text, as no Qt option applies here.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         CommandLine line;
         line.action = Action::ShowHelp;
         line.helpText = parser.helpText();
+        return line;
+    }
+    if (parser.isSet(version)) {
+        CommandLine line;
+        line.action = Action::ShowVersion;
         return line;
     }
     if (!parser.positionalArguments().isEmpty())

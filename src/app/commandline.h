@@ -11,6 +11,7 @@ struct CommandLine
     enum class Action {
         RunProgram, // no arguments
         ShowHelp,
+        ShowVersion, // the about box's version line
         MakeWorksheet,
         Error, // 'error' says what is wrong; the program ends with status 2
     };
@@ -32,4 +33,6 @@ struct CommandLine
 
     // 'arguments' starts with the program's name, as QCoreApplication::arguments() does.
     static CommandLine parse(const QStringList &arguments);
+    // The one-line summary of the options, shown with an error.
+    static QString usage();
 };

@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "fileversion.h"
 #include "mainblock.h"
 #include "weblinks.h"
 #include "worksheetcommand.h"
@@ -25,8 +26,12 @@ int runCommandLine(int argc, char **argv)
     case CommandLine::Action::ShowHelp:
         out << line.helpText;
         return 0;
+    case CommandLine::Action::ShowVersion:
+        out << versionLine(ReadVersionInfo()) << '\n';
+        return 0;
     case CommandLine::Action::Error:
-        errors << "quorvel: " << line.error << "\nTry 'quorvel --help' for the options.\n";
+        errors << "quorvel: " << line.error << '\n'
+               << CommandLine::usage() << "\nTry 'quorvel --help' for the options.\n";
         return 2;
     case CommandLine::Action::MakeWorksheet:
         return makeWorksheet(line.worksheet, DataFolders::forRunningProgram(), WebLinks::kHomePage, errors);
@@ -46,7 +51,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setOrganizationName(QStringLiteral("Quorvel"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("quorvel"));
+    // The desktop entry's name without ".desktop", so desktops match the windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
     // The installed icon, beside the shared data folder.
     const QString icon = QDir(QCoreApplication::applicationDirPath())
                              .filePath(QStringLiteral("../../share/icons/hicolor/scalable/apps/quorvel.svg"));
