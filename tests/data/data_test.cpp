@@ -45,7 +45,7 @@ TEST(InstalledData, AccentedTextsReadBackAsWritten)
     // A UTF-8 file would pass the line check above; its accented letters would not read back.
     // English and Dutch texts have no letter outside ASCII.
     const struct { const char *code, *section, *key, *text; } cases[] = {
-        {"fr", "FStart", "vSelectAllBtn", "Sélectionner tous"},
+        {"fr", "FStart", "vSelectAllBtn", "Tout sélectionner"},
         {"de", "FStart", "vSelectAllBtn", "Alle auswählen"},
         {"it", "FCalculator", "vResultRightLbl", "Bravo, è giusto!"},
         {"es", "FCalculator", "vLastCalcLbl", "Último cálculo"},
