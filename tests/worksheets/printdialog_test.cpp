@@ -82,7 +82,7 @@ TEST_F(PrintDialog, ShowsItsLanguageTextsAndTheOperationList)
         QTest::keyClick(&dialog(), Qt::Key_Escape);
     });
     EXPECT_EQ(operationInFile(), "2");
-    EXPECT_EQ(dialog().texts().text(u"vQRPrintGridCaption"), "Double Entry Multiplication Grid");
+    EXPECT_EQ(dialog().texts().text(u"vQRPrintGridCaption"), "Multiplication grid");
 }
 
 TEST_F(PrintDialog, ASavedOperationBeyondTheListSelectsTheFirstAndIsWrittenBackAtOnce)
