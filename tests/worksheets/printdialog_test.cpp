@@ -118,7 +118,8 @@ TEST_F(PrintDialog, ChoicesLastForTheRunAndCancelPrintsNothing)
     install();
     startWithTables();
     openPrintDialog([&] {
-        QTest::mouseClick(radio("RadioButton4"), Qt::LeftButton);
+        // Clicked on its caption: the grid's short caption leaves the middle of the button empty.
+        QTest::mouseClick(radio("RadioButton4"), Qt::LeftButton, {}, QPoint(30, radio("RadioButton4")->height() / 2));
         QTest::mouseClick(radio("RadioGroup1Item1"), Qt::LeftButton);
         click("CancelBtn");
     });
