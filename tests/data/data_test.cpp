@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,9 +44,9 @@ TEST(InstalledData, TextFilesAreWindows1252WithCrLf)
 TEST(InstalledData, AccentedTextsReadBackAsWritten)
 {
     // A UTF-8 file would pass the line check above; its accented letters would not read back.
-    // English and Dutch texts have no letter outside ASCII.
+    // English texts have no letter outside ASCII.
     const struct { const char *code, *section, *key, *text; } cases[] = {
-        {"fr", "FStart", "vSelectAllBtn", "Sélectionner tous"},
+        {"fr", "FStart", "vSelectAllBtn", "Tout sélectionner"},
         {"de", "FStart", "vSelectAllBtn", "Alle auswählen"},
         {"it", "FCalculator", "vResultRightLbl", "Bravo, è giusto!"},
         {"es", "FCalculator", "vLastCalcLbl", "Último cálculo"},
@@ -109,6 +110,82 @@ TEST(InstalledData, PerLanguageListsAndHelp)
             const QString anchor = it.next().captured(1);
             EXPECT_TRUE(help.contains("name=\"" + anchor + "\"")) << "no target for #" << anchor.toStdString();
         }
+    }
+}
+
+namespace {
+
+// Captions the program sets itself, in every language.
+const char *const kFixedCaptions[] = {"OK",    "Rec",   "Playing", "Testing...", "Web Page", "Aqua", "Ocean",
+                                      "Nature", "Lila", "Honey",   "Magma",      "Pastel"};
+
+// A control's name as a reader sees it: no accelerator mark, no quotes or blanks around it, no
+// closing colon, one plain blank between words.
+QString controlName(QString text)
+{
+    text.replace(QChar(0xA0), u' ');
+    text = text.simplified();
+    if (text.size() > 1 && text.startsWith(u'"') && text.endsWith(u'"'))
+        text = text.mid(1, text.size() - 2).trimmed();
+    text.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(u'&').replace(u'\x01', u'&');
+    if (text.endsWith(u':'))
+        text.chop(1);
+    return text.trimmed();
+}
+
+// Every name a control of this language can show.
+QSet<QString> namesOnScreen(const char *code)
+{
+    QSet<QString> names;
+    for (const char *caption : kFixedCaptions)
+        names.insert(QString::fromUtf8(caption));
+    for (const LanguageEntry &language : LanguageCatalog::languages())
+        names.insert(QString::fromUtf8(language.caption));
+    const QString file = LanguageCatalog::languageFile(installed(), code);
+    for (const CaptionSection *section : CaptionSections::all()) {
+        const Captions captions = LanguageCatalog::LoadCaptions(file, *section);
+        for (const QString &text : captions.texts())
+            names.insert(controlName(text));
+    }
+    // An operation mode is also named by what follows its list's lead-in ("Operator: ").
+    for (const QString &mode : TextFile::readLines(LanguageCatalog::operationListFile(installed(), code))) {
+        names.insert(controlName(mode));
+        names.insert(controlName(mode.section(QLatin1String(": "), 1)));
+    }
+    for (const QString &event : TextFile::readLines(LanguageCatalog::soundEventsFile(installed(), code)))
+        names.insert(controlName(event.section(QLatin1String(" ("), 0, 0)));
+    for (const QString &title : TextFile::readLines(sys("SoundStr.txt")))
+        names.insert(controlName(title));
+    return names;
+}
+
+QString plainText(QString html)
+{
+    return html.replace(QLatin1String("&nbsp;"), QString(QChar(0xA0)))
+        .replace(QLatin1String("&quot;"), QLatin1String("\""))
+        .replace(QLatin1String("&lt;"), QLatin1String("<"))
+        .replace(QLatin1String("&gt;"), QLatin1String(">"))
+        .replace(QLatin1String("&amp;"), QLatin1String("&"));
+}
+
+} // namespace
+
+TEST(InstalledData, HelpNamesEachControlAsTheScreenShowsIt)
+{
+    // The help marks every control it names with <b class="ui">; each must be a text that
+    // language shows, so a renamed button cannot leave the help behind.
+    const QRegularExpression marked(QStringLiteral("<b class=\"ui\">(.*?)</b>"),
+                                    QRegularExpression::DotMatchesEverythingOption);
+    for (const char *code : kLanguages) {
+        SCOPED_TRACE(code);
+        const QSet<QString> names = namesOnScreen(code);
+        const QString help = QString::fromUtf8(fileBytes(LanguageCatalog::helpDocument(installed(), code)));
+        int count = 0;
+        for (auto it = marked.globalMatch(help); it.hasNext(); ++count) {
+            const QString name = controlName(plainText(it.next().captured(1)));
+            EXPECT_TRUE(names.contains(name)) << "not on screen: " << name.toStdString();
+        }
+        EXPECT_GE(count, 100) << "the help marks too few control names";
     }
 }
 

@@ -92,7 +92,7 @@ TEST_F(FrenchScreenReader, SpeaksTheWindowLanguage)
     open();
     enter("21");
     EXPECT_EQ(said(), "Bravo, c'est juste ! 3 x 7 = 21. 3 x 7");
-    EXPECT_EQ(accessibleName(find("Label8")), "Calculs: 1");
-    EXPECT_EQ(accessibleName(find("Label11")), "Moyenne: 10 sur 10");
+    EXPECT_EQ(accessibleName(find("Label8")), QStringLiteral(u"Calculs\u00a0: 1")); // a no-break space before the colon
+    EXPECT_EQ(accessibleName(find("Label11")), QStringLiteral(u"Note\u00a0: 10 sur 10"));
     EXPECT_EQ(accessibleName(find("Gauge1")), QString::fromUtf8("Réflexion"));
 }
