@@ -1,8 +1,10 @@
 #include "mainblock.h"
 
+#include "answerhistory.h"
 #include "tfabout.h"
 #include "tfcalculator.h"
 #include "tfcolor.h"
+#include "tfprogress.h"
 #include "tfstart.h"
 #include "tfswap.h"
 #include "tmakebackground.h"
@@ -35,6 +37,16 @@ MainBlock::MainBlock(StartEnvironment environment)
     m_background = std::make_unique<TMakeBackGround>(m_state, *m_windowColours, m_colours.get());
     m_about = std::make_unique<TFAbout>(m_state.folders, m_start.get());
     m_printGrid = std::make_unique<Report>(WorksheetLayouts::grid(WebLinks::kHomePage));
+    m_history = std::make_unique<AnswerHistory>(m_state);
+    m_history->setMessageParent(m_drill.get());
+    m_history->open();
+    m_drill->session().setAnswerLog(&m_history->log());
+    m_progress = std::make_unique<TFProgress>(m_state, m_history->store(), WebLinks::kHomePage, m_start.get());
+    const auto progressCaptions = [this] {
+        m_progress->LoadCaptions();
+        m_start->progressItem()->setText(m_progress->texts().text(u"vProgressMenuItem"));
+    };
+    progressCaptions();
     // The "Testing..." window joins here.
 
     m_drill->setRecordingDialogs(m_record.get(), m_afterRecord.get());
@@ -42,6 +54,7 @@ MainBlock::MainBlock(StartEnvironment environment)
         .openExpertOptions = [this] { m_swap->exec(); },
         .openSoundOptions = {},
         .openScreenColours = [this] { m_colours->exec(); },
+        .openProgress = [this] { m_progress->showModal(); },
     });
     m_colours->setBackgroundDialog(m_background.get());
     m_print->setLinks({
@@ -56,6 +69,7 @@ MainBlock::MainBlock(StartEnvironment environment)
     links.expertOptions = m_swap.get();
     links.about = m_about.get();
     links.openPrintDialog = [this] { m_print->showModal(); };
+    links.openProgress = [this] { m_progress->showModal(); };
     // After the start window's own texts, in this order.
     links.reloadCaptions = {
         [this] { m_drill->LoadCaptions(); },
@@ -66,6 +80,7 @@ MainBlock::MainBlock(StartEnvironment environment)
         [this] { m_print->LoadCaptions(); },
         [this] { m_colours->LoadCaptions(); },
         [this] { m_background->LoadCaptions(); },
+        progressCaptions,
     };
     m_start->setLinks(std::move(links));
 }
