@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QShortcut>
 
 TFCalculator::TFCalculator(ProgramState &state, DrillSound &sound, const QString &title, QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
@@ -118,8 +117,6 @@ void TFCalculator::connectControls()
     on(ui.BitBtn6, &QPushButton::clicked, [this, openDialog] { openDialog(m_links.openExpertOptions); });
     on(ui.BitBtn8, &QPushButton::clicked, [this, openDialog] { openDialog(m_links.openSoundOptions); });
     on(ui.BitBtn10, &QPushButton::clicked, [this, openDialog] { openDialog(m_links.openScreenColours); });
-    on(new QShortcut(QKeySequence(Qt::Key_F9), this), &QShortcut::activated,
-       [this, openDialog] { openDialog(m_links.openProgress); });
     on(ui.BitBtn9, &QPushButton::clicked, [this] { openHelp(); });
     on(ui.BitBtn4, &QPushButton::clicked, [this] { closeHelp(); });
     on(ui.Label26, &LinkLabel::clicked, [&s] { s.toggleLeftTexts(); });
@@ -273,6 +270,14 @@ void TFCalculator::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape)
         return; // the drill window is left with its back button or close box only
+    if (event->key() == Qt::Key_F9 && m_links.openProgress) {
+        step([this] {
+            m_session->disengageIfEngaged();
+            m_links.openProgress();
+            m_session->focusAfterDialog();
+        });
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 
