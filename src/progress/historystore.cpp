@@ -11,8 +11,11 @@
 namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
+// SQLite's result codes for a file that is not a database, or a damaged one.
+constexpr const char *kNotADatabase = "26";
+constexpr const char *kCorrupt = "11";
 
-const char *const kCreate[] = {
+const char *const kCreateTable =
     "CREATE TABLE IF NOT EXISTS answers ("
     " id INTEGER PRIMARY KEY,"
     " moment INTEGER NOT NULL,"
@@ -23,9 +26,8 @@ const char *const kCreate[] = {
     " replayed INTEGER NOT NULL,"
     " verdict INTEGER NOT NULL,"
     " answer TEXT NOT NULL,"
-    " thinking_ms INTEGER NOT NULL)",
-    "CREATE INDEX IF NOT EXISTS answers_moment ON answers(moment)",
-};
+    " thinking_ms INTEGER NOT NULL)";
+const char *const kCreateIndex = "CREATE INDEX IF NOT EXISTS answers_moment ON answers(moment)";
 
 int nextConnectionNumber()
 {
@@ -75,6 +77,8 @@ bool HistoryStore::prepare()
         if (q.exec(sql))
             return true;
         m_error = q.lastError().text();
+        const QString code = q.lastError().nativeErrorCode();
+        m_damaged = code == QLatin1StringView(kNotADatabase) || code == QLatin1StringView(kCorrupt);
         return false;
     };
     if (!run(QStringLiteral("PRAGMA user_version")) || !q.next())
@@ -86,12 +90,15 @@ bool HistoryStore::prepare()
     }
     if (!run(QStringLiteral("PRAGMA journal_mode=WAL")) || !run(QStringLiteral("PRAGMA synchronous=NORMAL")))
         return false;
-    for (const char *sql : kCreate)
-        if (!run(QString::fromLatin1(sql)))
-            return false;
-    // An older file with a different table would fail here rather than on the first answer.
+    if (!run(QString::fromLatin1(kCreateTable)))
+        return false;
+    // A database with some other table of that name fails here rather than on the first answer.
     if (!run(QStringLiteral("SELECT id, moment, table_no, multiplier, operation, crossed, replayed,"
-                            " verdict, answer, thinking_ms FROM answers LIMIT 0")))
+                            " verdict, answer, thinking_ms FROM answers LIMIT 0"))) {
+        m_damaged = true;
+        return false;
+    }
+    if (!run(QString::fromLatin1(kCreateIndex)))
         return false;
     return run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
 }
@@ -102,18 +109,18 @@ HistoryStore::OpenResult HistoryStore::open(const QString &path)
     m_path = path;
     m_setAside.clear();
     m_error.clear();
+    m_damaged = false;
     if (!QSqlDatabase::isDriverAvailable(kDriver)) {
         m_error = QStringLiteral("no SQLite driver");
         return OpenResult::Unavailable;
     }
     if (connect(path) && prepare())
         return OpenResult::Opened;
-    const QString reason = m_error;
     disconnect();
 
-    // A file that exists but cannot be read as our history is kept under a new name.
-    const QFileInfo info(path);
-    if (!info.exists() || reason.contains(QLatin1StringView("newer version")))
+    // A file that is not a history of ours is kept under a new name. Any other trouble (a
+    // read-only file or folder, a full disk, a newer version) leaves the file as it is.
+    if (!m_damaged || !QFileInfo::exists(path))
         return OpenResult::Unavailable;
     const QString aside = path + QStringLiteral(".damaged-")
                           + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));

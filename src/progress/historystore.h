@@ -50,4 +50,5 @@ private:
     QString m_path;
     QString m_setAside;
     QString m_error;
+    bool m_damaged = false; // the last open found a file that is not our history
 };

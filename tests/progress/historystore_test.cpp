@@ -75,6 +75,22 @@ TEST_F(Store, SetsADamagedFileAsideAndStartsANewHistory)
     EXPECT_EQ(store.records().size(), 1);
 }
 
+TEST_F(Store, SetsAsideADatabaseWhoseAnswersTableIsNotOurs)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "foreign");
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec("CREATE TABLE answers (question TEXT)"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("foreign");
+    HistoryStore store;
+    EXPECT_EQ(store.open(path), HistoryStore::OpenResult::Replaced);
+    EXPECT_TRUE(QFile::exists(store.setAsidePath()));
+    EXPECT_TRUE(store.append(sample(1, Verdict::Wrong)));
+}
+
 TEST_F(Store, LeavesAHistoryOfANewerVersionAlone)
 {
     {
