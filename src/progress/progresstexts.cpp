@@ -18,7 +18,7 @@ const CaptionKey kProgress[] = {
     {"vNeedsWork", "À revoir", "Needs work"},
     {"vNotSeen", "Pas encore vu", "Not yet seen"},
     {"vTableLbl", "Table", "Table"},
-    {"vTotalLbl", "Justes", "Right"},
+    {"vTotalLbl", "Justes / total", "Right / all"},
     {"vCellHint", "%1 : %2 réponses, %3 justes, temps médian %4 s", "%1: %2 answers, %3 right, median time %4 s"},
     {"vNoHistory", "Aucune réponse enregistrée pour cette période. Les réponses données en calculant apparaîtront ici.",
      "No answers stored for this period yet. Answers given while calculating will show here."},
