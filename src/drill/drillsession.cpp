@@ -172,6 +172,8 @@ void DrillSession::drawOrReplay()
     }
     m_display.firstOperand = m_state.FirstText;
     m_display.secondOperand = m_state.SecondText;
+    m_answerShown = false;
+    m_answerLog->operationShown();
     m_spoken.add(m_state.FirstText + u' ' + m_state.Operator + u' ' + m_state.SecondText);
 }
 
@@ -248,6 +250,7 @@ void DrillSession::showAnswer()
     Step step(*this);
     m_display.lastOperation = text(u"vModeClickEnterStateLbl");
     m_display.answer = QString::number(Operation::answerOfShownOperands(m_state));
+    m_answerShown = true;
     m_spoken.add(m_display.answer);
     m_spoken.add(m_display.lastOperation);
 }
@@ -266,8 +269,27 @@ bool DrillSession::answerDiffersFromExpected() const
     return m_display.answer != QString::number(m_state.Expected);
 }
 
+void DrillSession::reportAnswer(Verdict verdict, const QString &typed)
+{
+    JudgedAnswer judged;
+    const bool multiply = m_state.Operator == Operation::kTimes;
+    judged.operation = multiply ? FactOperation::Multiply : FactOperation::Divide;
+    judged.table = m_state.Table;
+    // A division shows table × multiplier ÷ table; its expected answer is the multiplier.
+    judged.multiplier = multiply ? m_state.Multiplier : m_state.Expected;
+    judged.replayed = m_state.Replaying;
+    // A replayed line keeps no crossing: its first operand counts as the multiplier.
+    judged.crossed = multiply && !m_state.Replaying && m_state.FirstText.toInt() != m_state.Multiplier;
+    judged.verdict = m_answerShown ? Verdict::Revealed : verdict;
+    judged.answer = typed;
+    m_answerLog->answerJudged(judged);
+}
+
 void DrillSession::showCalcString(Outcome outcome)
 {
+    static constexpr Verdict kVerdicts[] = {Verdict::Right, Verdict::Wrong, Verdict::RightLate,
+                                            Verdict::WrongLate, Verdict::NothingTyped};
+    reportAnswer(kVerdicts[int(outcome) - int(Outcome::Right)], m_display.answer);
     QString comment = outcomeText(outcome);
     if (comment.isEmpty())
         comment = QStringLiteral("xxxxx");
@@ -319,6 +341,7 @@ void DrillSession::thinkingTimeOut()
         m_timer2.setInterval(displayTimeMs());
         m_timer2.setEnabled(true);
         m_display.answer = QString::number(m_state.Expected);
+        reportAnswer(Verdict::Revealed, QString());
         m_spoken.add(operationWithAnswer());
         if (m_settings.Bouton != 0) {
             refreshNow();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answerlog.h"
 #include "boundedvalue.h"
 #include "drilldisplay.h"
 #include "drillhost.h"
@@ -48,6 +49,8 @@ public:
     // Kept texts of the drill window's language section.
     void setTexts(const Captions &texts);
     void setLocale(const QLocale &locale) { m_locale = locale; }
+    // Where each judged answer is reported; nullptr reports nowhere.
+    void setAnswerLog(AnswerLog *log) { m_answerLog = log ? log : &m_noAnswerLog; }
 
     const DrillState &state() const { return m_state; }
     const DrillDisplay &display() const { return m_display; }
@@ -144,6 +147,7 @@ private:
     void drawOrReplay();
     bool recording() const { return m_recordMode != RecordMode::Stop; }
     bool answerDiffersFromExpected() const;
+    void reportAnswer(Verdict verdict, const QString &typed);
     void countRecording(bool error);
     void recordAndMaybeEnd();
 
@@ -175,6 +179,10 @@ private:
     int m_recordTarget = kMinRecordTarget;
     QStringList m_recorded; // Memo1
     SpokenSummary m_spoken; // said when the outermost step ends
+
+    AnswerLog m_noAnswerLog;
+    AnswerLog *m_answerLog = &m_noAnswerLog;
+    bool m_answerShown = false; // "show answer" was used on the current operation
 
     int m_stepDepth = 0;
     bool m_inThinkingTimeOut = false;

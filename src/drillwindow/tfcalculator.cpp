@@ -275,6 +275,14 @@ void TFCalculator::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape)
         return; // the drill window is left with its back button or close box only
+    if (event->key() == Qt::Key_F9 && m_links.openProgress) {
+        step([this] {
+            m_session->disengageIfEngaged();
+            m_links.openProgress();
+            m_session->focusAfterDialog();
+        });
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 

@@ -28,6 +28,7 @@ public:
         std::function<void()> openExpertOptions; // TFSwap
         std::function<void()> openSoundOptions;   // TFSound
         std::function<void()> openScreenColours;  // TFColor
+        std::function<void()> openProgress = {};  // the progress map, on F9
     };
 
     // 'title' is the start window's title, which this window copies.

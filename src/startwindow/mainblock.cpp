@@ -1,11 +1,13 @@
 #include "mainblock.h"
 
+#include "answerhistory.h"
 #include "tfabout.h"
 #include "tfaudio.h"
 #include "tfcalculator.h"
 #include "tfcolor.h"
 #include "tfsound.h"
 #include "tfsoundtest.h"
+#include "tfprogress.h"
 #include "tfstart.h"
 #include "tfswap.h"
 #include "tmakebackground.h"
@@ -43,6 +45,18 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
     m_printGrid = std::make_unique<Report>(WorksheetLayouts::grid(WebLinks::kHomePage));
     m_soundTest = std::make_unique<TFSoundTest>();
 
+    // Beyond the fixed create order: the answer history and the progress map.
+    m_history = std::make_unique<AnswerHistory>(m_state);
+    m_history->setMessageParent(m_drill.get());
+    m_history->open();
+    m_drill->session().setAnswerLog(&m_history->log());
+    m_progress = std::make_unique<TFProgress>(m_state, m_history->store(), WebLinks::kHomePage, m_start.get());
+    const auto progressCaptions = [this] {
+        m_progress->LoadCaptions();
+        m_start->progressItem()->setText(m_progress->texts().text(u"vProgressMenuItem"));
+    };
+    progressCaptions();
+
     m_soundOptions->setEditor([this] { m_soundEditor->exec(); });
     m_sound.setLinks({
         .message = [this](const QString &text) { UserInterface::showMessage(QApplication::activeWindow(), text); },
@@ -58,6 +72,7 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
         .openExpertOptions = [this] { m_swap->exec(); },
         .openSoundOptions = [this] { m_soundOptions->exec(); },
         .openScreenColours = [this] { m_colours->exec(); },
+        .openProgress = [this] { m_progress->showModal(); },
     });
     m_colours->setBackgroundDialog(m_background.get());
     m_print->setLinks({
@@ -72,6 +87,7 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
     links.expertOptions = m_swap.get();
     links.about = m_about.get();
     links.openPrintDialog = [this] { m_print->showModal(); };
+    links.openProgress = [this] { m_progress->showModal(); };
     // After the start window's own texts, in this order.
     links.reloadCaptions = {
         [this] { m_drill->LoadCaptions(); },
@@ -83,6 +99,7 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
         [this] { m_print->LoadCaptions(); },
         [this] { m_colours->LoadCaptions(); },
         [this] { m_background->LoadCaptions(); },
+        progressCaptions,
     };
     m_start->setLinks(std::move(links));
 }

@@ -6,10 +6,12 @@
 
 #include <memory>
 
+class AnswerHistory;
 class TAfterRecordDlg;
 class TFAbout;
 class TFCalculator;
 class TFColor;
+class TFProgress;
 class TFStart;
 class TFSwap;
 class Report;
@@ -49,6 +51,7 @@ public:
 private:
     ProgramState m_state;
     SoundService m_sound;
+    std::unique_ptr<AnswerHistory> m_history; // outlives the drill window, which reports to it
     std::unique_ptr<TFStart> m_start;
     std::unique_ptr<TFCalculator> m_drill;
     std::unique_ptr<TPrintDlg> m_print;
@@ -66,4 +69,5 @@ private:
     std::unique_ptr<TFAbout> m_about;
     std::unique_ptr<Report> m_printGrid;
     std::unique_ptr<TFSoundTest> m_soundTest;
+    std::unique_ptr<TFProgress> m_progress;
 };

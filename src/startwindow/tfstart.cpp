@@ -51,6 +51,11 @@ TGradient *TFStart::gradient() const
     return m_ui->Gradient1;
 }
 
+QAction *TFStart::progressItem() const
+{
+    return m_ui->Progress1;
+}
+
 void TFStart::step(const std::function<void()> &work)
 {
     UserInterface::runStep(this, work);
@@ -73,6 +78,12 @@ void TFStart::connectControls()
     connect(ui.BitBtn9, &QPushButton::clicked, this, [this] { step([this] { m_links.expertOptions->exec(); }); });
     connect(ui.BitBtn1, &QPushButton::clicked, this, [this] { QuitClick(); });
     connect(ui.Quit, &QAction::triggered, this, [this] { QuitClick(); });
+    connect(ui.Progress1, &QAction::triggered, this, [this] {
+        step([this] {
+            if (m_links.openProgress)
+                m_links.openProgress();
+        });
+    });
     for (size_t i = 0; i < ui.languageItems.size(); ++i)
         connect(ui.languageItems[i], &QAction::triggered, this, [this, i] { step([this, i] { languageItemClick(int(i)); }); });
     connect(ui.Help1, &QAction::triggered, this, [this] { step([this] { Help1Click(); }); });

@@ -30,6 +30,7 @@ public:
         TFSwap *expertOptions = nullptr;
         TFAbout *about = nullptr;
         std::function<void()> openPrintDialog; // shows TPrintDlg modally
+        std::function<void()> openProgress;    // the progress map
         // LoadCaptions of every other window, in the order a language switch reloads them.
         std::vector<std::function<void()>> reloadCaptions;
     };
@@ -46,6 +47,7 @@ public:
 
     void LoadCaptions();
     TGradient *gradient() const; // Gradient1, the background
+    QAction *progressItem() const; // the File menu's progress map item
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -139,6 +139,8 @@ TFStart::Controls::Controls(QMainWindow *window)
 
     QMenuBar *bar = window->menuBar();
     Files = named(bar->addMenu(QString()), "Files");
+    Progress1 = named(Files->addAction(QString()), "Progress1");
+    Files->addSeparator();
     Quit = named(Files->addAction(QString()), "Quit");
     Lang = named(bar->addMenu(QString()), "Lang");
     const auto &languages = LanguageCatalog::languages();

@@ -38,6 +38,7 @@ struct TFStart::Controls
     QLabel *Label1;                      // instruction text
 
     QMenu *Files;
+    QAction *Progress1; // the progress map; its text comes from the [Progress] section
     QAction *Quit;
     QMenu *Lang;
     std::array<QAction *, 7> languageItems; // En, Fr, Nl, De, It, Sp, New
