@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# End to end: quits the installed program under Xvfb and kills it with SIGKILL at a random moment
+# around its save, again and again; after every kill each user file must hold either its old or its
+# new content, complete.
+#   kill_during_save.sh <build folder> [rounds]
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+rounds=${2:-100}
+for tool in Xvfb xdotool cmake; do
+    command -v "$tool" >/dev/null || { echo "missing tool: $tool (tools/setup test installs it)" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+program_pid=
+cleanup() {
+    if [ -n "$program_pid" ]; then kill -9 "$program_pid" 2>/dev/null; wait "$program_pid" 2>/dev/null; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+
+export HOME=$work/home
+export XDG_DATA_HOME=$HOME/.local/share XDG_CONFIG_HOME=$HOME/.config XDG_CACHE_HOME=$HOME/.cache
+export XDG_RUNTIME_DIR=$work/runtime
+sys=$XDG_DATA_HOME/quorvel/sys
+mkdir -p "$sys" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# The old contents; sound off, so no audio output is needed.
+printf '[GLOBAL]\r\nLanguage=en\r\nRange=4\r\n[SON]\r\nBouton=0\r\n' >"$work/old-settings"
+printf '10\r\n3\r\n' >"$work/old-choices"
+files=(multable.ini choices.txt)
+olds=("$work/old-settings" "$work/old-choices")
+put_old_files() {
+    local i
+    for i in "${!files[@]}"; do cp "${olds[$i]}" "$sys/${files[$i]}"; done
+}
+
+source "$(dirname "$0")/../../tools/xvfb.sh"
+start_xvfb "$work"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+# Starts the program, waits for its start window and presses Return on the focused Quit button.
+start_and_quit() {
+    "$work/prefix/bin/quorvel" >"$work/program.log" 2>&1 &
+    program_pid=$!
+    local window
+    window=$(timeout 60 xdotool search --sync --onlyvisible --pid "$program_pid" --name '^Quorvel$' | head -n 1) || true
+    if [ -z "$window" ]; then
+        echo "the start window did not appear; the program said:" >&2
+        cat "$work/program.log" >&2
+        exit 1
+    fi
+    xdotool windowfocus --sync "$window"
+    xdotool key Return
+}
+
+# One whole quit gives the new contents.
+put_old_files
+start_and_quit
+wait "$program_pid" || { echo "the program ended with status $?" >&2; exit 1; }
+program_pid=
+news=()
+for i in "${!files[@]}"; do
+    cp "$sys/${files[$i]}" "$work/new-$i"
+    news+=("$work/new-$i")
+    if cmp -s "${olds[$i]}" "${news[$i]}"; then
+        echo "quitting did not change ${files[$i]}: the kills would prove nothing" >&2
+        exit 1
+    fi
+done
+
+status=0
+counts=(0 0) # kills that left the old, the new contents
+for round in $(seq "$rounds"); do
+    put_old_files
+    start_and_quit
+    # The save starts right after the key; kill somewhere within its first 30 ms.
+    sleep "0.0$(printf '%02d' $((RANDOM % 30)))"
+    kill -9 "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=
+    for i in "${!files[@]}"; do
+        if cmp -s "${olds[$i]}" "$sys/${files[$i]}"; then
+            counts[0]=$((counts[0] + 1))
+        elif cmp -s "${news[$i]}" "$sys/${files[$i]}"; then
+            counts[1]=$((counts[1] + 1))
+        else
+            echo "round $round: ${files[$i]} is neither its old nor its new content:" >&2
+            od -c "$sys/${files[$i]}" | head -n 20 >&2 || echo "(missing)" >&2
+            status=1
+        fi
+    done
+done
+echo "$rounds kills: ${counts[0]} files found old, ${counts[1]} new, none partial"
+[ "${counts[1]}" -gt 0 ] || echo "note: no kill came after a save" >&2
+exit "$status"
