@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -18,9 +19,11 @@ inline QByteArray bytes(const uint8_t *data, size_t size)
     return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
 }
 
+// In memory where the machine has /dev/shm: the writers sync their files to disk.
 inline const QString &folder()
 {
-    static QTemporaryDir dir;
+    static QTemporaryDir dir(QFile::exists("/dev/shm") ? QStringLiteral("/dev/shm/quorvel-fuzz-XXXXXX")
+                                                       : QDir::tempPath() + "/quorvel-fuzz-XXXXXX");
     static const QString path = dir.path() + '/';
     return path;
 }

@@ -13,6 +13,17 @@ bool sameSettings(const Settings &a, const Settings &b)
            && a.Timer2 == b.Timer2 && a.Jauge == b.Jauge && a.Couleur == b.Couleur && a.Bouton == b.Bouton;
 }
 
+// Without the blanks (spaces and tabs) the settings files ignore around names.
+QString blanksTrimmed(const QString &s)
+{
+    qsizetype b = 0, e = s.size();
+    while (b < e && (s[b] == ' ' || s[b] == '\t'))
+        ++b;
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t'))
+        --e;
+    return s.mid(b, e - b);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -22,20 +33,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Settings first;
     GradientProperties firstBackground;
     SettingsStore::load(ini, first, firstBackground);
-    first.Language = SettingsStore::readLanguage(ini);
+    SettingsStore::readLanguage(ini);
     const int operation = SettingsStore::readOperation(ini);
-    // A settings file always names a language: the program picks one before it saves.
-    if (first.Language.isEmpty())
-        first.Language = QStringLiteral("en");
+    // The program saves the language it chose from the catalog, never the raw value it read.
+    first.Language = QStringLiteral("en");
 
     // The lines of sections the settings never write, to be found again after the save.
     const QStringList before = TextFile::splitLines(TextFile::decode(input));
-    static const QStringList known = {"[GLOBAL]", "[CHRONO]", "[SON]", "[BACKGRD]", "[CALCULS]"};
+    static const QStringList known = {"GLOBAL", "CHRONO", "SON", "BACKGRD", "CALCULS"};
     QStringList foreign;
     bool inForeign = false;
     for (const QString &line : before) {
-        if (line.trimmed().startsWith('['))
-            inForeign = !known.contains(line.trimmed(), Qt::CaseInsensitive);
+        const QString t = blanksTrimmed(line);
+        if (t.startsWith('[') && t.contains(']'))
+            inForeign = !known.contains(blanksTrimmed(t.mid(1, t.indexOf(']') - 1)), Qt::CaseInsensitive);
         else if (inForeign && line.contains('='))
             foreign.append(line);
     }
@@ -46,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     SettingsStore::load(ini, second, secondBackground);
     Fuzz::check(sameSettings(first, second), "the settings read after a save are the ones saved");
     Fuzz::check(firstBackground == secondBackground, "the background read after a save is the one saved");
-    Fuzz::check(SettingsStore::readLanguage(ini) == first.Language.left(Settings::kLanguageLength),
-                "the language read after a save is the one saved");
+    Fuzz::check(SettingsStore::readLanguage(ini) == first.Language, "the language read after a save is the one saved");
 
     const QStringList after = ini.read().lines();
     for (const QString &line : foreign)

@@ -55,7 +55,7 @@ keep() { kept=("$@"); sha256sum "${kept[@]}" >"$work/kept.sha256"; }
 
 # The visible window made last: a message box is made after the start window.
 newest_window() {
-    xdotool search --onlyvisible --pid "$program_pid" --name '.' 2>/dev/null | sort -n | tail -n 1
+    xdotool search --all --onlyvisible --pid "$program_pid" --name '.' 2>/dev/null | sort -n | tail -n 1
 }
 
 # Starts the program (through "$launcher" when set) and presses Return on its newest window until
@@ -216,7 +216,7 @@ row_missing_help_document() {
     ${launcher:-} "$prefix/bin/quorvel" >"$work/program.log" 2>&1 &
     program_pid=$!
     local window
-    window=$(timeout 60 xdotool search --sync --onlyvisible --pid "$program_pid" --name '^Quorvel$' | head -n 1) || true
+    window=$(timeout 60 xdotool search --all --sync --onlyvisible --pid "$program_pid" --name '^Quorvel$' | head -n 1) || true
     [ -n "$window" ] || { row_failed "no start window"; return; }
     xdotool windowfocus --sync "$window"
     xdotool key F1

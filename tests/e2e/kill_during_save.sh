@@ -50,7 +50,7 @@ start_and_quit() {
     "$work/prefix/bin/quorvel" >"$work/program.log" 2>&1 &
     program_pid=$!
     local window
-    window=$(timeout 60 xdotool search --sync --onlyvisible --pid "$program_pid" --name '^Quorvel$' | head -n 1) || true
+    window=$(timeout 60 xdotool search --all --sync --onlyvisible --pid "$program_pid" --name '^Quorvel$' | head -n 1) || true
     if [ -z "$window" ]; then
         echo "the start window did not appear; the program said:" >&2
         cat "$work/program.log" >&2
