@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: quits the installed program under Xvfb and kills it with SIGKILL at a random moment
-# around its save, again and again; after every kill each user file must hold either its old or its
-# new content, complete.
+# around its save, again and again; after every kill the choice file must hold its old or its new
+# content, complete, and the settings file (saved key by key, each key an atomic whole-file write)
+# its old content, its new one, or a complete one between: the old file with the first keys written.
 #   kill_during_save.sh <build folder> [rounds]
 set -euo pipefail
 
@@ -75,8 +76,14 @@ for i in "${!files[@]}"; do
     fi
 done
 
+# Every complete content the settings file may show, as hex lines; the choice file: old or new.
+python3 "$(dirname "$0")/ini_states.py" "${olds[0]}" "${news[0]}" >"$work/settings-states"
+printf '%s\n' "$(od -An -v -tx1 "${olds[1]}" | tr -d ' \n')" "$(od -An -v -tx1 "${news[1]}" | tr -d ' \n')" >"$work/choices-states"
+states=("$work/settings-states" "$work/choices-states")
+as_hex() { od -An -v -tx1 "$1" | tr -d ' \n'; }
+
 status=0
-counts=(0 0) # kills that left the old, the new contents
+counts=(0 0 0) # files found old, new, between
 for round in $(seq "$rounds"); do
     put_old_files
     start_and_quit
@@ -90,13 +97,15 @@ for round in $(seq "$rounds"); do
             counts[0]=$((counts[0] + 1))
         elif cmp -s "${news[$i]}" "$sys/${files[$i]}"; then
             counts[1]=$((counts[1] + 1))
+        elif [ -f "$sys/${files[$i]}" ] && grep -qxF "$(as_hex "$sys/${files[$i]}")" "${states[$i]}"; then
+            counts[2]=$((counts[2] + 1))
         else
-            echo "round $round: ${files[$i]} is neither its old nor its new content:" >&2
+            echo "round $round: ${files[$i]} is not a complete content:" >&2
             od -c "$sys/${files[$i]}" | head -n 20 >&2 || echo "(missing)" >&2
             status=1
         fi
     done
 done
-echo "$rounds kills: ${counts[0]} files found old, ${counts[1]} new, none partial"
+echo "$rounds kills: files found ${counts[0]} times old, ${counts[1]} new, ${counts[2]} between; none partial"
 [ "${counts[1]}" -gt 0 ] || echo "note: no kill came after a save" >&2
 exit "$status"
