@@ -55,7 +55,7 @@ keep() { kept=("$@"); sha256sum "${kept[@]}" >"$work/kept.sha256"; }
 
 # The visible window made last: a message box is made after the start window.
 newest_window() {
-    xdotool search --all --onlyvisible --pid "$program_pid" --name '.' 2>/dev/null | sort -n | tail -n 1
+    { xdotool search --all --onlyvisible --pid "$program_pid" --name '.' 2>/dev/null || true; } | sort -n | tail -n 1
 }
 
 # Starts the program (through "$launcher" when set) and presses Return on its newest window until
@@ -131,7 +131,7 @@ row_binary_settings() {
 }
 
 row_huge_choice_file() {
-    yes $'7\r' | head -c $((50 * 1024 * 1024)) >"$sys/choices.txt"
+    { yes $'7\r' || true; } | head -c $((50 * 1024 * 1024)) >"$sys/choices.txt" # yes ends on SIGPIPE
     keep "$sys/multable.ini"
     run_program 5
     expect ends-clean any
@@ -205,6 +205,7 @@ row_full_file_system() {
         declare -p ended exit_status returns_pressed 2>/dev/null || declare -p ended returns_pressed
     )
     eval "$result"
+    [ -z "${QUORVEL_E2E_DEBUG:-}" ] || { ls -la "$sys"; od -c "$sys/choices.txt" | head; }
     # Saving fails with a message and the program stays, so the user can try again.
     expect stays some
 }
