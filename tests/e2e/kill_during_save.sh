@@ -46,8 +46,8 @@ start_xvfb "$work"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 
-# Starts the program, waits for its start window and presses Return on the focused Quit button.
-start_and_quit() {
+# Starts the program and waits for its start window, with the keyboard focus on its Quit button.
+start_program() {
     "$work/prefix/bin/quorvel" >"$work/program.log" 2>&1 &
     program_pid=$!
     local window
@@ -58,12 +58,12 @@ start_and_quit() {
         exit 1
     fi
     xdotool windowfocus --sync "$window"
-    xdotool key Return
 }
 
 # One whole quit gives the new contents.
 put_old_files
-start_and_quit
+start_program
+xdotool key Return
 wait "$program_pid" || { echo "the program ended with status $?" >&2; exit 1; }
 program_pid=
 news=()
@@ -86,10 +86,12 @@ status=0
 counts=(0 0 0) # files found old, new, between
 for round in $(seq "$rounds"); do
     put_old_files
-    start_and_quit
-    # The save starts right after the key; kill somewhere within its first 30 ms.
-    sleep "0.0$(printf '%02d' $((RANDOM % 30)))"
+    start_program
+    # Return on Quit, and the kill somewhere from before the key arrives to after the save.
+    xdotool key Return &
+    sleep "0.0$(printf '%02d' $((RANDOM % 40)))"
     kill -9 "$program_pid" 2>/dev/null || true
+    wait $! || true
     wait "$program_pid" 2>/dev/null || true
     program_pid=
     for i in "${!files[@]}"; do
