@@ -81,7 +81,9 @@ QStringList readLines(const QString &path)
 void writeLines(const QString &path, const QStringList &lines)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a write that fails (a full disk) must fail here. A buffered one would fail only
+    // in commit's flush, which QSaveFile does not check, and an empty file would replace the old.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw AppError::cannotCreate(path);
     const QByteArray bytes = joinLines(lines);
     if (file.write(bytes) != bytes.size() || !file.commit())

@@ -27,7 +27,8 @@ void FileCopy(const QString &source, const QString &destination)
     if (in.error() != QFileDevice::NoError)
         throw AppError::cannotOpen(source);
     QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    // Unbuffered, as TextFile::writeLines: a failed write must not commit an empty file.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size() || !out.commit())
         throw AppError::cannotCreate(destination);
 }
 

@@ -26,6 +26,7 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
     // Only the quit step ends the program: the start window is hidden while the drill window is
     // open, and closing that last visible window must not end the event loop.
     QApplication::setQuitOnLastWindowClosed(false);
+    UserInterface::showLabelsAsPlainText();
 
     m_start = std::make_unique<TFStart>(m_state, m_sound, std::move(environment));
     m_drill = std::make_unique<TFCalculator>(m_state, m_sound, m_start->windowTitle());

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QIcon>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QUrl>
 
@@ -26,6 +28,32 @@ void setOverrides(Overrides o)
 }
 
 namespace {
+// Sets every label to plain text when it is polished, before it is first shown.
+class PlainTextLabels : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish) {
+            if (auto *label = qobject_cast<QLabel *>(watched))
+                label->setTextFormat(Qt::PlainText);
+        }
+        return false;
+    }
+};
+} // namespace
+
+void showLabelsAsPlainText()
+{
+    static QPointer<PlainTextLabels> filter; // gone with the application object
+    if (filter)
+        return;
+    filter = new PlainTextLabels(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(filter);
+}
+
+namespace {
 void messageBox(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)
 {
     if (overrides().message) {
@@ -33,6 +61,7 @@ void messageBox(QWidget *parent, QMessageBox::Icon icon, const QString &title, c
         return;
     }
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 } // namespace

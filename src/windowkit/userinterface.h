@@ -20,6 +20,10 @@ namespace UserInterface {
 // shown in a message box with its text; the program goes on.
 void runStep(QWidget *parent, const std::function<void()> &step);
 
+// From here on every label of the program shows its text as it stands, never as HTML: language
+// files and file names are input, and "<b>x</b>" in them is shown as those eight characters.
+void showLabelsAsPlainText();
+
 // A plain message box with an OK button.
 void showMessage(QWidget *parent, const QString &text);
 // A message box with the error icon, the title "Error" and an OK button.

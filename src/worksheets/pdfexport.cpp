@@ -34,7 +34,8 @@ void write(const Report &report, const QString &path, const QString &dateText)
         if (!painter.end())
             throw AppError::unableToWrite(path);
     }
-    if (!file.commit())
+    // commit() does not check its own flush of the buffer: a full disk would pass unseen.
+    if (!file.flush() || !file.commit())
         throw AppError::unableToWrite(path);
 }
 

@@ -1,7 +1,9 @@
 #include "apperror.h"
 #include "filebytes.h"
+#include "fulldisk.h"
 #include "textfile.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -60,4 +62,21 @@ TEST(TextFile, ReportsFilesThatCannotBeOpenedOrCreated)
     } catch (const AppError &e) {
         EXPECT_EQ(e.text(), "Cannot create file " + noFolder);
     }
+}
+
+// A write that fails part-way (here a full disk) reports the error and leaves the old file as it was.
+TEST(TextFile, AFailedWriteKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kept.txt");
+    TextFile::writeLines(path, {"old", "lines"});
+    try {
+        FullDisk full;
+        TextFile::writeLines(path, {"new"});
+        ADD_FAILURE() << "no error";
+    } catch (const AppError &e) {
+        EXPECT_EQ(e.text(), "Cannot create file " + path);
+    }
+    EXPECT_EQ(fileBytes(path), "old\r\nlines\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.txt"}); // no temporary file left
 }

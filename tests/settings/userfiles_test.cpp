@@ -1,5 +1,6 @@
 #include "apperror.h"
 #include "filebytes.h"
+#include "fulldisk.h"
 #include "pathresolve.h"
 #include "tempfolders.h"
 #include "userfiles.h"
@@ -108,4 +109,20 @@ TEST_F(UserFiles, WritesBothOperationListsOnlyWhenTheEnglishOneIsMissing)
     DataFolders noShared = f;
     noShared.shared = temp.root() + "nowhere/";
     EXPECT_THROW(writeDefaultOperationLists(noShared), AppError);
+}
+
+TEST_F(UserFiles, FileCopyOntoAFullDiskKeepsTheDestination)
+{
+    const QString source = temp.root() + "source.txt";
+    const QString destination = temp.root() + "destination.txt";
+    TempFolders::put(temp.root(), "source.txt", "new bytes");
+    TempFolders::put(temp.root(), "destination.txt", "old bytes");
+    try {
+        FullDisk full;
+        FileCopy(source, destination);
+        ADD_FAILURE() << "no error";
+    } catch (const AppError &e) {
+        EXPECT_EQ(e.text(), "Cannot create file " + destination);
+    }
+    EXPECT_EQ(fileBytes(destination), "old bytes");
 }

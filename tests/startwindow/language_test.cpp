@@ -88,3 +88,21 @@ TEST_F(StartProgram, ALanguageSwitchUpdatesTheWindowsAtOnceAndTheDialogsWhenShow
     click("BitBtn1");
     EXPECT_TRUE(userFile("sys/multable.ini").startsWith("[GLOBAL]\r\nLanguage=fr\r\n"));
 }
+
+// A language file is input: markup in it is shown as it stands, in every label of the window.
+TEST_F(StartProgram, ShowsMarkupInALanguageFileLiterally)
+{
+    install({"en"});
+    QByteArray language = fileBytes(dataPath("sys/en.lng"));
+    language.replace("vComment=Click with your mouse", "vComment=<b>x</b>Click with your mouse");
+    TempFolders::put(temp.folders().shared, "sys/en.lng", language);
+    putUser("sys/multable.ini", "[GLOBAL]\r\nLanguage=en\r\n");
+    start();
+    QLabel *comment = find<QLabel>("Label1");
+    ASSERT_TRUE(comment);
+    EXPECT_TRUE(comment->text().startsWith("<b>x</b>Click"));
+    for (QLabel *label : window().findChildren<QLabel *>()) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    }
+}

@@ -1,0 +1,17 @@
+// The text-file reader and writer: whatever the bytes, what is written once reads back and writes
+// again unchanged, on disk as in memory.
+#include "fuzzsupport.h"
+#include "textfile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QStringList lines = TextFile::splitLines(TextFile::decode(Fuzz::bytes(data, size)));
+    const QByteArray once = TextFile::joinLines(lines);
+    const QStringList again = TextFile::splitLines(TextFile::decode(once));
+    Fuzz::check(TextFile::joinLines(again) == once, "joining the lines read back gives the same bytes");
+
+    const QString path = Fuzz::folder() + "text.txt";
+    TextFile::writeLines(path, lines);
+    Fuzz::check(TextFile::readLines(path) == again, "a written file reads back as its lines");
+    return 0;
+}
