@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -117,6 +118,7 @@ void TFStart::FormCreate()
 void TFStart::SetConfig()
 {
     m_LBTmp = SettingsStore::readChoiceFile(choicePath());
+    m_choicesRead = true;
     GradientProperties background;
     SettingsStore::load(IniFile(settingsPath()), m_state.settings, background);
     m_ui->Gradient1->setProperties(background); // colours, double, flipped, then orientation
@@ -260,7 +262,10 @@ void TFStart::BitBtn1Click()
 void TFStart::saveSettings()
 {
     const GradientProperties background = m_ui->Gradient1->properties();
-    SettingsStore::writeChoiceFile(choicePath(), m_state.LBChoice);
+    // When the create step stopped before reading the choice file, this run never showed the
+    // user's tables: an existing file keeps them rather than this run's (usually empty) choice.
+    if (m_choicesRead || !QFileInfo::exists(choicePath()))
+        SettingsStore::writeChoiceFile(choicePath(), m_state.LBChoice);
     // When the create step stopped before reading the settings file, this run holds no settings
     // of the user's: writing them would replace the file's values with zeros.
     if (!m_settingsLoaded)

@@ -93,6 +93,7 @@ private:
     Links m_links;
     Captions m_texts;
     QStringList m_LBTmp;               // the choice file's lines, read at start-up
+    bool m_choicesRead = false;         // the choice file was read by the create step
     bool m_settingsLoaded = false;      // the settings file was read by the create step
     bool m_ending = false;              // the quit step has ended the program
 };

@@ -99,6 +99,19 @@ TEST_F(StartProgram, WithoutAChoiceFileTheWindowOpensWithNothingReadAndKeepsTheS
     EXPECT_EQ(userFile("sys/multable.ini"), settings);
 }
 
+TEST_F(StartProgram, AStartThatStoppedBeforeTheChoiceFileKeepsItAtQuit)
+{
+    install();
+    QFile::remove(temp.folders().shared + "sys/Sound1.txt"); // copying the user files stops there
+    putUser("sys/choices.txt", "3\r\n5\r\n");
+    start();
+    ASSERT_TRUE(messages.contains("Cannot open file " + temp.folders().shared + "sys/Sound1.txt"));
+    EXPECT_FALSE(button("BitBtn2")->isEnabled()); // the tables were never read
+    click("BitBtn1");
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(userFile("sys/choices.txt"), "3\r\n5\r\n");
+}
+
 TEST_F(StartProgram, QuitWritesTheChoiceFileAndEveryKeyInTheSavingOrder)
 {
     const QByteArray before = "[GLOBAL]\r\nLanguage=en\r\nRange=3\r\nHideTextLeft=1\r\nCalcColor=255\r\nMine=kept\r\n"
