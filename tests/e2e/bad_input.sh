@@ -187,8 +187,9 @@ row_read_only_sys() {
     keep "$sys/multable.ini" "$sys/choices.txt"
     run_program 4
     launcher=
-    # Saving fails with a message and the program stays, so the user can try again.
-    expect stays some
+    # Copying the user's missing files fails with a message and ends the start-up before the
+    # files are read; Quit then writes nothing over files it never read, and ends.
+    expect ends-clean some
 }
 
 row_sys_is_a_file() {
@@ -217,8 +218,9 @@ row_full_file_system() {
         declare -p ended exit_status returns_pressed 2>/dev/null || declare -p ended returns_pressed
     )
     eval "$result"
-    # Saving fails with a message and the program stays, so the user can try again.
-    expect stays some
+    # Copying the user's missing files fails with a message and ends the start-up before the
+    # files are read; Quit then writes nothing over files it never read, and ends.
+    expect ends-clean some
 }
 
 row_missing_help_document() {
