@@ -278,9 +278,9 @@ void TFProgress::printWeakSheet()
     }
     const QString sign = SheetContent::divisionSign(m_state.settings.Language);
     const QString date = dateLabel();
-    // The sheet, then its answer key as a second page.
-    output().previewNonBlocking(ProgressReports::weakSheet(exercises, m_texts, sign, date, m_homePage, false));
-    output().previewNonBlocking(ProgressReports::weakSheet(exercises, m_texts, sign, date, m_homePage, true));
+    // One document: the sheet, then its answer key on the second page.
+    output().previewPages({ProgressReports::weakSheet(exercises, m_texts, sign, date, m_homePage, false),
+                           ProgressReports::weakSheet(exercises, m_texts, sign, date, m_homePage, true)});
 }
 
 void TFProgress::forget()

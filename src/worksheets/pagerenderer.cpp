@@ -5,7 +5,7 @@
 #include <QDate>
 #include <QFontMetricsF>
 #include <QLocale>
-#include <QPaintDevice>
+#include <QPagedPaintDevice>
 #include <QPainter>
 
 namespace {
@@ -131,6 +131,16 @@ void render(const Report &report, QPainter &painter, const QString &dateText)
     for (const LayoutElement &element : report.layout().elements)
         page.draw(element);
     painter.restore();
+}
+
+void renderPages(const QList<Report> &pages, QPainter &painter, const QString &dateText)
+{
+    auto *device = static_cast<QPagedPaintDevice *>(painter.device());
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            device->newPage();
+        render(pages[i], painter, dateText);
+    }
 }
 
 QString todayText()

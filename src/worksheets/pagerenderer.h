@@ -10,6 +10,10 @@ namespace PageRenderer {
 
 void render(const Report &report, QPainter &painter, const QString &dateText);
 
+// Several sheets as one document, a page each; the painter's device must be a paged one (a
+// printer or a PDF writer).
+void renderPages(const QList<Report> &pages, QPainter &painter, const QString &dateText);
+
 // The day's date in the system's short date format, as the date fields show it.
 QString todayText();
 

@@ -17,6 +17,12 @@ constexpr int kResolution = 1200; // dots per inch of the page's coordinates
 
 void write(const Report &report, const QString &path, const QString &dateText)
 {
+    write(QList<Report>{report}, path, dateText);
+}
+
+void write(const QList<Report> &pages, const QString &path, const QString &dateText)
+{
+    Q_ASSERT(!pages.isEmpty());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw AppError::cannotCreate(path);
@@ -24,13 +30,13 @@ void write(const Report &report, const QString &path, const QString &dateText)
         QPdfWriter writer(&file);
         writer.setResolution(kResolution);
         writer.setCreator(QStringLiteral("Quorvel"));
-        writer.setTitle(report.layout().name);
+        writer.setTitle(pages.first().layout().name);
         // No margins: the painter's origin is the paper's corner, where the layouts measure from.
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer))
             throw AppError::cannotCreate(path);
-        PageRenderer::render(report, painter, dateText);
+        PageRenderer::renderPages(pages, painter, dateText);
         if (!painter.end())
             throw AppError::unableToWrite(path);
     }
@@ -41,7 +47,7 @@ void write(const Report &report, const QString &path, const QString &dateText)
 
 } // namespace PdfExport
 
-void PdfOutput::write(const Report &report)
+void PdfOutput::write(const QList<Report> &pages)
 {
-    PdfExport::write(report, m_path, PageRenderer::todayText());
+    PdfExport::write(pages, m_path, PageRenderer::todayText());
 }

@@ -17,11 +17,14 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-PreviewWindow::PreviewWindow(const Report &report, QWidget *parent)
-    : QDialog(parent), m_report(report), m_date(PageRenderer::todayText()), m_printer(QPrinter::HighResolution)
+PreviewWindow::PreviewWindow(const Report &report, QWidget *parent) : PreviewWindow(QList<Report>{report}, parent) {}
+
+PreviewWindow::PreviewWindow(QList<Report> pages, QWidget *parent)
+    : QDialog(parent), m_pages(std::move(pages)), m_date(PageRenderer::todayText()), m_printer(QPrinter::HighResolution)
 {
+    Q_ASSERT(!m_pages.isEmpty());
     setObjectName(QStringLiteral("PreviewWindow"));
-    setWindowTitle(QStringLiteral("Quorvel - ") + m_report.layout().name);
+    setWindowTitle(QStringLiteral("Quorvel - ") + m_pages.first().layout().name);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     ReportEngine::preparePrinter(m_printer);
 
@@ -66,28 +69,50 @@ PreviewWindow::PreviewWindow(const Report &report, QWidget *parent)
 
 PreviewWindow::~PreviewWindow() = default;
 
+QList<int> PreviewWindow::pagesToPrint(const QPrinter &printer, int pageCount)
+{
+    int first = 0;
+    int last = pageCount - 1;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = printer.fromPage() - 1;
+        last = qMin(last, printer.toPage() - 1);
+    }
+    QList<int> pages;
+    for (int page = first; page <= last; ++page)
+        pages.append(page);
+    return pages;
+}
+
 void PreviewWindow::paintPage(QPrinter *printer)
 {
+    QList<Report> chosen;
+    for (int page : pagesToPrint(*printer, int(m_pages.size())))
+        chosen.append(m_pages[page]);
     QPainter painter(printer);
-    PageRenderer::render(m_report, painter, m_date);
+    PageRenderer::renderPages(chosen, painter, m_date);
 }
 
 void PreviewWindow::printWithDialog()
 {
     QPrintDialog dialog(&m_printer, this);
+    dialog.setMinMax(1, int(m_pages.size()));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, m_pages.size() > 1);
     if (dialog.exec() == QDialog::Accepted)
         paintPage(&m_printer);
+    // The preview shares the printer: it goes on showing every page.
+    m_printer.setPrintRange(QPrinter::AllPages);
+    m_printer.setFromTo(0, 0);
 }
 
 void PreviewWindow::savePdf(const QString &path) const
 {
-    PdfExport::write(m_report, path, m_date);
+    PdfExport::write(m_pages, path, m_date);
 }
 
 void PreviewWindow::chooseAndSavePdf()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested = QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(m_report.layout().name + QStringLiteral(".pdf"));
+    const QString suggested = QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(m_pages.first().layout().name + QStringLiteral(".pdf"));
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), suggested,
                                                 QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty())

@@ -27,6 +27,8 @@ public:
     virtual void previewNonBlocking(const Report &report) = 0;
     // One copy on the current printer, without asking; nothing when no printer is installed.
     virtual void print(const Report &report) = 0;
+    // Several sheets as one document, a page each, previewed like previewNonBlocking.
+    virtual void previewPages(const QList<Report> &pages) = 0;
 };
 
 // What the print dialog hands to the print step.

@@ -39,8 +39,13 @@ void ReportEngine::previewBlocking(const Report &report)
 
 void ReportEngine::previewNonBlocking(const Report &report)
 {
+    previewPages({report});
+}
+
+void ReportEngine::previewPages(const QList<Report> &pages)
+{
     // Without a parent, so that it stays open when the print dialog closes.
-    auto *preview = new PreviewWindow(report);
+    auto *preview = new PreviewWindow(pages);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     m_previews.removeAll(nullptr);
     m_previews.append(preview);

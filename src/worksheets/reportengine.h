@@ -20,6 +20,7 @@ public:
     void previewBlocking(const Report &report) override;
     void previewNonBlocking(const Report &report) override;
     void print(const Report &report) override;
+    void previewPages(const QList<Report> &pages) override;
 
     static bool printerInstalled();
     // A4 portrait, the painter's origin at the paper's corner.

@@ -4,11 +4,15 @@
 #include "inifile.h"
 #include "masterylook.h"
 #include "pdfwords.h"
+#include "previewwindow.h"
 #include "progresstexts.h"
 #include "tempfolders.h"
 #include "tfprogress.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QPrintPreviewWidget>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -150,9 +154,11 @@ TEST_F(ProgressWindow, PrintsTheMapAndTheWeakFactsSheetWithItsKey)
     EXPECT_EQ(map.find("MultiplyTotal7")->text, "4 / 5");
 
     child<QPushButton>("WeakSheetBtn")->click();
-    ASSERT_EQ(output.calls.size(), 3);
-    const PageLayout &sheet = output.calls[1].snapshot;
-    const PageLayout &key = output.calls[2].snapshot;
+    ASSERT_EQ(output.calls.size(), 2);
+    EXPECT_EQ(output.calls[1].kind, "pages");
+    ASSERT_EQ(output.calls[1].document.size(), 2) << "the sheet and its key make one document";
+    const PageLayout &sheet = output.calls[1].document[0];
+    const PageLayout &key = output.calls[1].document[1];
     EXPECT_EQ(sheet.name, "TRPrintRandom");
     EXPECT_EQ(sheet.find("QRRandomTitle")->text, "The facts to work on");
     EXPECT_EQ(key.find("QRRandomTitle")->text, "Answer key");
@@ -171,6 +177,36 @@ TEST_F(ProgressWindow, PrintsTheMapAndTheWeakFactsSheetWithItsKey)
                                      : exercises[i].startsWith("2 x 2") ? "4"
                                                                         : "9"));
     EXPECT_EQ(exercises.count("4 x 7 =  ____"), 3);
+}
+
+TEST_F(ProgressWindow, TheWeakFactsPreviewHoldsTheSheetThenItsKeyOnTwoPages)
+{
+    week();
+    window->refresh();
+    TFProgress::Edges edges;
+    edges.now = [] { return kNow; };
+    window->setEdges(edges); // the window's own report engine
+    child<QPushButton>("WeakSheetBtn")->click();
+    PreviewWindow *preview = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *p = qobject_cast<PreviewWindow *>(w); p && p->isVisible())
+            preview = p;
+    ASSERT_TRUE(preview);
+    preview->view()->updatePreview();
+    EXPECT_EQ(preview->view()->pageCount(), 2);
+
+    QTemporaryDir dir;
+    preview->savePdf(dir.filePath("weak.pdf"));
+    QString pages[3];
+    for (const PdfWord &w : readPdfWords(dir.filePath("weak.pdf")))
+        pages[qBound(0, w.page, 2)] += w.text + ' ';
+    EXPECT_TRUE(pages[0].isEmpty());
+    EXPECT_TRUE(pages[1].contains("The facts to work on")) << pages[1].toStdString();
+    EXPECT_TRUE(pages[1].contains("4 x 7 = ____"));
+    EXPECT_TRUE(pages[2].contains("Answer key")) << pages[2].toStdString();
+    EXPECT_TRUE(pages[2].contains("4 x 7 = 28"));
+    EXPECT_FALSE(pages[2].contains("____"));
+    preview->close();
 }
 
 TEST_F(ProgressWindow, SavesTheMapAsAPdf)

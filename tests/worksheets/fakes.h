@@ -33,19 +33,24 @@ class RecordingOutput : public ReportOutput
 public:
     struct Call
     {
-        QString kind; // "blocking", "nonblocking", "print"
+        QString kind; // "blocking", "nonblocking", "print", "pages"
         QString page;
-        PageLayout snapshot;
+        PageLayout snapshot;        // the first page
+        QList<PageLayout> document; // every page
     };
     QList<Call> calls;
 
-    void previewBlocking(const Report &report) override { record("blocking", report); }
-    void previewNonBlocking(const Report &report) override { record("nonblocking", report); }
-    void print(const Report &report) override { record("print", report); }
+    void previewBlocking(const Report &report) override { record("blocking", {report}); }
+    void previewNonBlocking(const Report &report) override { record("nonblocking", {report}); }
+    void print(const Report &report) override { record("print", {report}); }
+    void previewPages(const QList<Report> &pages) override { record("pages", pages); }
 
 private:
-    void record(const char *kind, const Report &report)
+    void record(const char *kind, const QList<Report> &pages)
     {
-        calls.append({QString::fromLatin1(kind), report.layout().name, report.layout()});
+        QList<PageLayout> document;
+        for (const Report &page : pages)
+            document.append(page.layout());
+        calls.append({QString::fromLatin1(kind), pages.first().layout().name, document.first(), document});
     }
 };

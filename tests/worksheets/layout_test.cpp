@@ -3,11 +3,13 @@
 #include "gridpicture.h"
 #include "pdfexport.h"
 #include "pdfwords.h"
+#include "previewwindow.h"
 #include "worksheetlayouts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 namespace {
@@ -176,6 +178,48 @@ TEST(Layouts, GridHolds23HeadersAnd132ProductsCentredInTheirCells)
     }
     EXPECT_EQ(found, 23 + 132);
     EXPECT_TRUE(find(words, QStringLiteral("1")).size() == 1) << "no column for 1";
+}
+
+TEST(Layouts, SeveralSheetsMakeOnePdfAPageEachInOrder)
+{
+    QList<Report> pages;
+    for (const char *title : {"First sheet", "Second sheet"}) {
+        Report page(WorksheetLayouts::random(QStringLiteral("web")));
+        page.setText(QStringLiteral("QRRandomTitle"), QString::fromLatin1(title));
+        pages.append(page);
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("two.pdf"));
+    PdfExport::write(pages, path, QStringLiteral("today"));
+    QStringList firstWords;
+    for (const PdfWord &word : readPdfWords(path))
+        if (word.text == QLatin1String("First") || word.text == QLatin1String("Second"))
+            firstWords << word.text + QLatin1Char('@') + QString::number(word.page);
+    EXPECT_EQ(firstWords, (QStringList{"First@1", "Second@2"}));
+}
+
+TEST(Layouts, ThePrinterDialogsPageRangeChoosesThePagesPrinted)
+{
+    struct Case
+    {
+        QPrinter::PrintRange range;
+        int from, to;
+        QList<int> pages;
+    };
+    const Case cases[] = {
+        {QPrinter::AllPages, 0, 0, {0, 1}},
+        {QPrinter::PageRange, 1, 1, {0}},
+        {QPrinter::PageRange, 2, 2, {1}},
+        {QPrinter::PageRange, 1, 2, {0, 1}},
+        {QPrinter::PageRange, 2, 9, {1}},
+        {QPrinter::PageRange, 0, 0, {0, 1}}, // no range typed: everything
+    };
+    for (const Case &c : cases) {
+        QPrinter printer;
+        printer.setPrintRange(c.range);
+        printer.setFromTo(c.from, c.to);
+        EXPECT_EQ(PreviewWindow::pagesToPrint(printer, 2), c.pages) << c.from << "-" << c.to;
+    }
 }
 
 TEST(Layouts, APdfInAMissingFolderLeavesNoFile)
