@@ -133,8 +133,17 @@ PulsePlayback::Start PulsePlayback::start()
     }
     pa_stream_set_state_callback(m_stream, onState, this);
     pa_stream_set_write_callback(m_stream, onWritable, this);
-    // The server's own buffering, as any other player gets it.
-    if (pa_stream_connect_playback(m_stream, nullptr, nullptr, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0) {
+    // The server's own buffer sizes, as given for -1: with those the server may rewind what a
+    // sink has already rendered ahead (up to about 2 s on a null sink) and mix the sound in at
+    // once. A short latency would shrink that rewind and leave the sound waiting behind the
+    // silence already rendered. libpulse's own default (a null attribute) asks for 250 ms.
+    pa_buffer_attr buffer;
+    buffer.maxlength = uint32_t(-1);
+    buffer.tlength = uint32_t(-1);
+    buffer.prebuf = uint32_t(-1);
+    buffer.minreq = uint32_t(-1);
+    buffer.fragsize = uint32_t(-1);
+    if (pa_stream_connect_playback(m_stream, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0) {
         release();
         m_failed = true;
         return Start::Failed;
@@ -165,7 +174,15 @@ void PulsePlayback::onWritable(pa_stream *, size_t bytes, void *self)
 
 void PulsePlayback::write(size_t bytes)
 {
-    const qsizetype count = std::min(qsizetype(bytes), m_samples.size() - m_written);
+    // The first write hands over the whole sound, as far as half the stream's buffer takes it,
+    // not just the little the server asks for: a busy program or server cannot then starve the
+    // sound. A longer sound goes on at the server's pace.
+    qsizetype wanted = qsizetype(bytes);
+    if (m_written == 0) {
+        if (const pa_buffer_attr *buffer = pa_stream_get_buffer_attr(m_stream))
+            wanted = std::max(wanted, qsizetype(buffer->maxlength / 2));
+    }
+    const qsizetype count = std::min(wanted, m_samples.size() - m_written);
     if (count > 0) {
         if (pa_stream_write(m_stream, m_samples.constData() + m_written, size_t(count), nullptr, 0, PA_SEEK_RELATIVE) < 0) {
             m_failed = true;
