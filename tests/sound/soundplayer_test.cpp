@@ -75,14 +75,17 @@ struct NullSink : SoundPlayer
             GTEST_SKIP() << "needs a PulseAudio server: run through null_sink.sh";
     }
 
-    // The streams the server is playing now.
-    static int streamCount()
+    // The lines of 'pactl list short <what>'.
+    static int listed(const QString &what)
     {
         QProcess pactl;
-        pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+        pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), what});
         pactl.waitForFinished();
         return int(pactl.readAllStandardOutput().count('\n'));
     }
+
+    // The streams the server is playing now.
+    static int streamCount() { return listed(QStringLiteral("sink-inputs")); }
 
     // True once the server plays 'count' streams, within 'milliseconds'.
     static bool streamsBecome(int count, int milliseconds)
@@ -155,11 +158,27 @@ TEST_F(NoServer, NoDeviceAndPlayReportsNoAudioOutput)
     devices.audio->playInBackground(wav); // no error: the background sound is optional
 }
 
+TEST_F(NullSink, OneConnectionOpenedByTheFirstUseOnly)
+{
+    const QString wav = writeTone(folder + "tone.wav", 100);
+    const int clients = listed(QStringLiteral("clients"));
+    SoundDevices devices = SoundDevices::forThisMachine();
+    devices.MP2->setFileName(wav);
+    devices.MP2->open();
+    EXPECT_EQ(listed(QStringLiteral("clients")), clients);
+    devices.MP2->play();
+    devices.MP3->setFileName(wav);
+    devices.MP3->open();
+    devices.MP3->play();
+    devices.audio->playInBackground(wav);
+    EXPECT_EQ(devices.audio->outputDeviceCount(), 1);
+    EXPECT_EQ(listed(QStringLiteral("clients")), clients + 1);
+}
+
 TEST_F(NullSink, BlockingPlayReturnsOnceTheServerHasPlayedTheSound)
 {
     const QString wav = writeTone(folder + "tone.wav", 500);
     SoundDevices devices = SoundDevices::forThisMachine();
-    EXPECT_EQ(devices.audio->outputDeviceCount(), 1);
     devices.MP2->setFileName(wav);
     devices.MP2->open();
     for (int round = 0; round < 2; ++round) {
