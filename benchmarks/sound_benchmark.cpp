@@ -5,6 +5,7 @@
 //  - opening a file to check it, and the selection check of a sequence of 8 entries.
 //   sound_benchmark <runs> <sequence file> <sound file>...
 #include "apperror.h"
+#include "pulseoutput.h"
 #include "sndfileplayer.h"
 #include "soundcontext.h"
 #include "soundfiles.h"
@@ -91,7 +92,7 @@ int main(int argc, char **argv)
     std::printf("%-24s %8s %8s %8s %8s %8s %8s %5s\n", "blocking play (ms)", "1st", "pa 1st", "program", "paplay", "QMedia",
                 "prog-pa", "ok");
     bool allOk = true;
-    SndFilePlayer player;
+    SndFilePlayer player(std::make_shared<PulseConnection>());
     const auto playOurs = [&](const QString &file) {
         player.setFileName(file);
         player.open();

@@ -45,7 +45,7 @@ struct SoundDevices
     std::unique_ptr<MediaPlayer> MP3; // the preview player
     std::unique_ptr<AudioSystem> audio;
 
-    // The program's: decoded in memory and played through Qt Multimedia. Touches no audio
-    // device until the first sound or device count.
+    // The program's: decoded in memory and played through the PulseAudio server. Touches no
+    // audio device until the first sound or device count; with no server there is no device.
     static SoundDevices forThisMachine();
 };

@@ -2,25 +2,20 @@
 
 #include "apperror.h"
 #include "inputblocker.h"
+#include "pulseoutput.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QDateTime>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QTimer>
 
 #include <sndfile.h>
 
 namespace {
 
-// Longer than any sound a sequence holds; only guards against an output that never reports
-// the end of a sound.
+// Longer than the wait for any server to play out its buffer; only guards against a server that
+// never reports the end of a sound.
 constexpr int kWaitMarginMs = 5000;
 // How often the end of a sound is looked for.
-constexpr int kEndPollMs = 5;
-constexpr qint64 kClosedSinkLifeMs = 10000;
+constexpr int kEndPollMs = 2;
 constexpr int kLongestSoundSeconds = 600;
 
 AppError cannotPlay(const QString &path, const QString &reason)
@@ -30,15 +25,14 @@ AppError cannotPlay(const QString &path, const QString &reason)
 
 } // namespace
 
-SndFilePlayer::SndFilePlayer() = default;
+SndFilePlayer::SndFilePlayer(std::shared_ptr<PulseConnection> connection)
+    : m_connection(std::move(connection))
+{
+}
 
 SndFilePlayer::~SndFilePlayer()
 {
     close();
-    // The program is ending: the last sinks may have been closed a moment ago, so they are left
-    // to the end of the process rather than deleted under a late callback.
-    for (ClosedSink &closed : m_closedSinks)
-        (void)closed.sink.release();
 }
 
 void SndFilePlayer::setFileName(const QString &path)
@@ -82,20 +76,21 @@ void SndFilePlayer::setWait(bool wait)
     m_wait = wait;
 }
 
-void SndFilePlayer::decode()
+QByteArray SndFilePlayer::decode()
 {
-    m_samples.clear();
+    QByteArray samples;
     sf_seek(m_file, 0, SEEK_SET);
     constexpr sf_count_t kBlockFrames = 4096;
     QByteArray block(qsizetype(kBlockFrames * m_channels * sizeof(short)), Qt::Uninitialized);
     // A sound is held whole in memory; a file far longer than any event's sound plays its start.
     const qint64 largest = qint64(kLongestSoundSeconds) * m_sampleRate * m_channels * qint64(sizeof(short));
-    while (m_samples.size() < largest) {
+    while (samples.size() < largest) {
         const sf_count_t frames = sf_readf_short(m_file, reinterpret_cast<short *>(block.data()), kBlockFrames);
         if (frames <= 0)
             break;
-        m_samples.append(block.constData(), qsizetype(frames * m_channels * sizeof(short)));
+        samples.append(block.constData(), qsizetype(frames * m_channels * sizeof(short)));
     }
+    return samples;
 }
 
 void SndFilePlayer::play()
@@ -104,110 +99,75 @@ void SndFilePlayer::play()
         throw cannotPlay(m_fileName, QStringLiteral("the file is not open."));
     const bool wait = m_wait;
     m_wait = false; // wait mode holds for one play
-    releaseSink();
-    decode();
-    startSink(wait);
+    m_playback.reset();
+    const QByteArray samples = decode();
+    const qint64 durationMs = qint64(samples.size()) * 1000 / (qint64(m_sampleRate) * m_channels * qint64(sizeof(short)));
+    m_playback = std::make_shared<PulsePlayback>(m_connection, samples, m_sampleRate, m_channels);
+    switch (m_playback->start()) {
+    case PulsePlayback::Start::NoServer:
+        throw cannotPlay(m_fileName, QStringLiteral("there is no audio output."));
+    case PulsePlayback::Start::Failed:
+        throw cannotPlay(m_fileName, QStringLiteral("the audio output failed."));
+    case PulsePlayback::Start::Playing:
+        break;
+    }
+    if (wait)
+        waitForEnd(durationMs);
 }
 
-void SndFilePlayer::startSink(bool wait)
+void SndFilePlayer::waitForEnd(qint64 durationMs)
 {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        throw cannotPlay(m_fileName, QStringLiteral("there is no audio output."));
-    QAudioFormat format;
-    format.setSampleRate(m_sampleRate);
-    format.setChannelCount(m_channels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    m_sink = std::make_unique<QAudioSink>(device, format);
-
-    m_buffer.close();
-    m_buffer.setData(m_samples);
-    m_buffer.open(QIODevice::ReadOnly);
-
-    QAudioSink *sink = m_sink.get();
-    // Idle means the sink has handed every sample to the audio server, not that they were
-    // heard; the sound has ended once the server's buffer for this stream is empty again.
-    const auto ended = [sink] {
-        return sink->state() == QAudio::StoppedState
-               || (sink->state() == QAudio::IdleState && sink->bytesFree() >= sink->bufferSize());
-    };
-    if (!wait) {
-        // The sound plays on; the sink is let go when it has played everything.
-        m_endPoll.disconnect();
-        QObject::connect(&m_endPoll, &QTimer::timeout, sink, [this, sink, ended] {
-            if (ended()) {
-                m_endPoll.stop();
-                sink->stop();
-            }
-        });
-        sink->start(&m_buffer);
-        m_endPoll.start(kEndPollMs);
-        return;
-    }
-
-    const qint64 durationMs = qint64(m_samples.size()) * 1000 / (qint64(m_sampleRate) * m_channels * qint64(sizeof(short)));
+    // Kept alive here: a timer step during the wait may start another sound on this player.
+    const std::shared_ptr<PulsePlayback> playback = m_playback;
     QTimer poll;
+    poll.setTimerType(Qt::PreciseTimer);
     InputBlocker::run(
         [&](std::function<void()> finished) {
-            QObject::connect(&poll, &QTimer::timeout, [ended, finished] {
-                if (ended())
+            QObject::connect(&poll, &QTimer::timeout, [&playback, finished] {
+                if (playback->ended())
                     finished();
             });
-            sink->start(&m_buffer);
             poll.start(kEndPollMs);
         },
         int(durationMs) + kWaitMarginMs);
     poll.stop();
-    const QAudio::Error error = sink->error();
-    sink->stop();
-    if (error != QAudio::NoError && error != QAudio::UnderrunError)
+    const bool failed = playback->failed();
+    playback->stop();
+    if (failed)
         throw cannotPlay(m_fileName, QStringLiteral("the audio output failed."));
 }
 
 void SndFilePlayer::stop()
 {
-    m_endPoll.stop();
-    if (m_sink)
-        m_sink->stop();
-}
-
-void SndFilePlayer::releaseSink()
-{
-    m_endPoll.stop();
-    m_endPoll.disconnect();
-    if (m_sink) {
-        m_sink->stop();
-        m_closedSinks.push_back({QDateTime::currentMSecsSinceEpoch(), std::move(m_sink)});
-    }
-    // Qt's PulseAudio sink can still receive a stream callback shortly after it was closed, so a
-    // closed sink is kept a while before it is deleted.
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    std::erase_if(m_closedSinks, [now](const ClosedSink &closed) { return now - closed.closedAt > kClosedSinkLifeMs; });
-    m_buffer.close();
+    if (m_playback)
+        m_playback->stop();
 }
 
 void SndFilePlayer::close()
 {
-    releaseSink();
+    m_playback.reset();
     if (m_file) {
         sf_close(m_file);
         m_file = nullptr;
     }
-    m_samples.clear();
 }
 
-QtAudioSystem::QtAudioSystem() = default;
-QtAudioSystem::~QtAudioSystem() = default;
-
-int QtAudioSystem::outputDeviceCount()
+PulseAudioSystem::PulseAudioSystem(std::shared_ptr<PulseConnection> connection)
+    : m_connection(std::move(connection))
 {
-    return int(QMediaDevices::audioOutputs().size());
 }
 
-void QtAudioSystem::playInBackground(const QString &path)
+PulseAudioSystem::~PulseAudioSystem() = default;
+
+int PulseAudioSystem::outputDeviceCount()
+{
+    return m_connection->sinkCount();
+}
+
+void PulseAudioSystem::playInBackground(const QString &path)
 {
     if (!m_background)
-        m_background = std::make_unique<SndFilePlayer>();
+        m_background = std::make_unique<SndFilePlayer>(m_connection);
     try {
         m_background->setFileName(path);
         m_background->open();
@@ -219,5 +179,8 @@ void QtAudioSystem::playInBackground(const QString &path)
 
 SoundDevices SoundDevices::forThisMachine()
 {
-    return {std::make_unique<SndFilePlayer>(), std::make_unique<SndFilePlayer>(), std::make_unique<QtAudioSystem>()};
+    // Made here without touching the server: the connection is opened by the first sound or count.
+    const auto connection = std::make_shared<PulseConnection>();
+    return {std::make_unique<SndFilePlayer>(connection), std::make_unique<SndFilePlayer>(connection),
+            std::make_unique<PulseAudioSystem>(connection)};
 }

@@ -2,23 +2,21 @@
 
 #include "mediaplayer.h"
 
-#include <QBuffer>
 #include <QByteArray>
-#include <QTimer>
 
 #include <memory>
-#include <vector>
 
-class QAudioSink;
+class PulseConnection;
+class PulsePlayback;
 struct sf_private_tag;
 
-// A media player for WAV and MP3 files: libsndfile checks and decodes the file, Qt Multimedia's
-// QAudioSink plays the samples. Opening reads only the file's header and first block; the audio
-// output is first touched by play.
+// A media player for WAV and MP3 files: libsndfile checks and decodes the file, the PulseAudio
+// server plays the samples. Opening reads only the file's header and first block; the server is
+// first contacted by play.
 class SndFilePlayer : public MediaPlayer
 {
 public:
-    SndFilePlayer();
+    explicit SndFilePlayer(std::shared_ptr<PulseConnection> connection);
     ~SndFilePlayer() override;
 
     void setFileName(const QString &path) override;
@@ -30,38 +28,29 @@ public:
     void close() override;
 
 private:
-    void decode();
-    void startSink(bool wait);
-    void releaseSink();
+    QByteArray decode();
+    void waitForEnd(qint64 durationMs);
 
+    std::shared_ptr<PulseConnection> m_connection;
     QString m_fileName;
     sf_private_tag *m_file = nullptr;
     int m_sampleRate = 0;
     int m_channels = 0;
     bool m_wait = false;
-    QByteArray m_samples; // the open file decoded, 16-bit interleaved
-    QBuffer m_buffer;
-    struct ClosedSink
-    {
-        qint64 closedAt;
-        std::unique_ptr<QAudioSink> sink;
-    };
-
-    std::unique_ptr<QAudioSink> m_sink; // the sink of the current play
-    std::vector<ClosedSink> m_closedSinks;
-    QTimer m_endPoll; // lets a sound that plays on go once it has ended
+    std::shared_ptr<PulsePlayback> m_playback; // the current or last play
 };
 
 // The machine's audio: the output device count and the background sound of mental mode.
-class QtAudioSystem : public AudioSystem
+class PulseAudioSystem : public AudioSystem
 {
 public:
-    QtAudioSystem();
-    ~QtAudioSystem() override;
+    explicit PulseAudioSystem(std::shared_ptr<PulseConnection> connection);
+    ~PulseAudioSystem() override;
 
     int outputDeviceCount() override;
     void playInBackground(const QString &path) override;
 
 private:
+    std::shared_ptr<PulseConnection> m_connection;
     std::unique_ptr<SndFilePlayer> m_background; // made at the first background sound
 };

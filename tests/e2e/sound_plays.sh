@@ -36,7 +36,10 @@ mkdir -p "$sys"
 printf '[GLOBAL]\r\nLanguage=en\r\n[SON]\r\nBouton=1\r\n' >"$sys/multable.ini"
 
 start_null_sink "$work"
-parec -d null.monitor --format=s16le --channels=1 --rate=22050 --raw >"$work/recorded.raw" &
+# A short recording latency: with the monitor's default 2 s fragments, a sound that starts on the
+# idle sink is mixed in by a rewind that the recording never sees, and a sound that ends just
+# before the program exits is still in the fragment when the recorder is stopped.
+parec -d null.monitor --format=s16le --channels=1 --rate=22050 --raw --latency-msec=20 >"$work/recorded.raw" &
 record_pid=$!
 
 start_xvfb "$work"
@@ -89,7 +92,7 @@ for name in sys.argv[2:]:
         values = struct.unpack('<%dh' % (len(data) // 2), data) if width == 2 else []
         expected += sum(1 for v in values if abs(v) > 300) * 22050 // w.getframerate() // max(1, w.getnchannels())
 print('recorded %d samples, %d audible; the two sounds hold about %d audible samples' % (len(samples), audible, expected))
-if audible < expected * 0.93:
+if audible < expected * 0.96:
     sys.exit('the sink did not receive the welcome and quit sounds whole')
 PY
 echo "the welcome and quit sounds reached the sink"
