@@ -23,12 +23,30 @@ cmake --build "$build" --target quorvel bare_window --parallel 2
 work=$(mktemp -d)
 xvfb_pid=
 cleanup() {
+    status=$?
+    if [ "$status" -ne 0 ] && [ -s "$work/xvfb.log" ]; then echo "Xvfb's log:" >&2; cat "$work/xvfb.log" >&2; fi
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 
-source tools/xvfb.sh
-start_xvfb "$work"
+# A display number far from the low ones that test runs take side by side, so no other run's
+# clean-up can take this display's socket away in the middle of the measurement.
+for _ in $(seq 20); do
+    number=$((500 + RANDOM % 400))
+    [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -e "/tmp/.X11-unix/X$number" ] && break
+        sleep 0.1
+    done
+    if [ -e "/tmp/.X11-unix/X$number" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+        export DISPLAY=":$number"
+        break
+    fi
+    xvfb_pid=
+done
+[ -n "$xvfb_pid" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 python3 benchmarks/startup_probe.py "$work/prefix/bin/quorvel" "$build/benchmarks/bare_window" "$runs" "$work"

@@ -148,6 +148,11 @@ def resident_kib(pid):
 
 def one_run(program, home, is_painted):
     display = x11.XOpenDisplay(None)
+    for _ in range(50):  # a display under heavy load can refuse a connection for a moment
+        if display:
+            break
+        time.sleep(0.1)
+        display = x11.XOpenDisplay(None)
     if not display:
         sys.exit("cannot open the display " + os.environ.get("DISPLAY", "(unset)"))
     root = x11.XDefaultRootWindow(display)
