@@ -53,8 +53,7 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
 
     // Beyond the fixed create order: the answer history and the progress map.
     m_history = std::make_unique<AnswerHistory>(m_state);
-    m_history->setMessageParent(m_drill.get());
-    m_history->open();
+    m_history->setMessageParent(m_drill.get()); // opened once the start window is on screen
     m_drill->session().setAnswerLog(&m_history->log());
     // The progress map is made at its first opening; until then only its menu item's text is read.
     const auto progressCaptions = [this] {
@@ -158,6 +157,7 @@ void MainBlock::showStartWindow()
     // The activate step runs once the window is on screen, as it does when a window becomes the
     // active one: a message box it shows then opens over a window already drawn.
     waitUntilExposed(m_start.get());
+    m_history->open(); // nothing is recorded before the first drill
     m_start->FormActivate();
 }
 
