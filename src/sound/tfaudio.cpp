@@ -39,10 +39,25 @@ TFAudio::TFAudio(ProgramState &state, SoundService &sound, QWidget *parent)
         return QMessageBox::question(this, QStringLiteral("Confirm"), question, QMessageBox::Yes | QMessageBox::No)
                == QMessageBox::Yes;
     };
+    // The controls wait for the first opening; until then only the steps' data exists.
+    step([this] { FormCreate(); });
+}
+
+void TFAudio::setVisible(bool visible)
+{
+    if (visible)
+        buildControls();
+    QDialog::setVisible(visible);
+}
+
+void TFAudio::buildControls()
+{
+    if (m_built)
+        return;
+    m_built = true;
     buildMainArea();
     buildBrowser();
     applyCaptions();
-    step([this] { FormCreate(); });
 }
 
 TFAudio::~TFAudio()
@@ -284,7 +299,7 @@ void TFAudio::keyPressEvent(QKeyEvent *event)
 {
     // Escape belongs to the browser's Cancel; with the browser hidden it does nothing.
     if (event->key() == Qt::Key_Escape) {
-        if (Panel1->isVisible())
+        if (m_built && Panel1->isVisible())
             BitBtn3->click();
         return;
     }

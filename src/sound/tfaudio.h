@@ -40,6 +40,8 @@ public:
     // The Yes/No question of the OK step; tests answer it instead of a message box.
     void setConfirm(std::function<bool(const QString &question)> confirm) { m_confirm = std::move(confirm); }
 
+    void setVisible(bool visible) override; // the controls are made at the first showing
+
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -47,6 +49,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildControls(); // once, at the first showing
     void buildMainArea();
     void buildBrowser();
     void step(const std::function<void()> &work);
@@ -90,30 +93,31 @@ private:
     SoundContext &m_context;
     SoundOptions &m_options;
     Captions m_texts;
+    bool m_built = false;
     bool m_changed = false;
     bool m_eventNamesRead = false; // the show step's texts are set only after the names were read
     QString m_folder;              // the browser's current folder
     std::function<bool(const QString &)> m_confirm;
 
-    QLabel *Label8;                     // label of the title field
-    QLineEdit *Edit1;                   // the sequence's title
-    QLabel *Label9;                     // limit note after the title field
-    QGroupBox *RadioGroup1;             // the event list
-    QButtonGroup *m_events;
-    std::array<QRadioButton *, 8> m_eventItems;
-    QLabel *Label2;                     // label of the associated file
-    QLabel *Label3;                     // path of the file associated with the selected event
-    QPushButton *MP3Play, *MP3Stop;     // the preview player's buttons
-    QPushButton *BitBtn1;               // opens the file browser
-    QPushButton *BitBtn2;               // OK
-    QWidget *Panel1;                    // the file browser
-    QGroupBox *GroupBox3;               // frame of the browser
-    QComboBox *DriveComboBox1;          // the mounted volumes
-    QLabel *Label1;                     // path of the current folder
-    QTreeWidget *DirectoryListBox1;     // the current folder's path as a tree, with its sub-folders
-    QLabel *Label7;                     // label of the file list
-    QListWidget *FileListBox1;          // WAV and MP3 files of the current folder
-    QPushButton *MP2Play, *MP2Stop;     // the sequence player's buttons, for the selected file
-    QPushButton *BitBtn4;               // Associate
-    QPushButton *BitBtn3;               // closes the browser
+    QLabel *Label8 = nullptr; // label of the title field
+    QLineEdit *Edit1 = nullptr; // the sequence's title
+    QLabel *Label9 = nullptr; // limit note after the title field
+    QGroupBox *RadioGroup1 = nullptr; // the event list
+    QButtonGroup *m_events = nullptr;
+    std::array<QRadioButton *, 8> m_eventItems{};
+    QLabel *Label2 = nullptr; // label of the associated file
+    QLabel *Label3 = nullptr; // path of the file associated with the selected event
+    QPushButton *MP3Play = nullptr, *MP3Stop = nullptr; // the preview player's buttons
+    QPushButton *BitBtn1 = nullptr; // opens the file browser
+    QPushButton *BitBtn2 = nullptr; // OK
+    QWidget *Panel1 = nullptr; // the file browser
+    QGroupBox *GroupBox3 = nullptr; // frame of the browser
+    QComboBox *DriveComboBox1 = nullptr; // the mounted volumes
+    QLabel *Label1 = nullptr; // path of the current folder
+    QTreeWidget *DirectoryListBox1 = nullptr; // the current folder's path as a tree, with its sub-folders
+    QLabel *Label7 = nullptr; // label of the file list
+    QListWidget *FileListBox1 = nullptr; // WAV and MP3 files of the current folder
+    QPushButton *MP2Play = nullptr, *MP2Stop = nullptr; // the sequence player's buttons, for the selected file
+    QPushButton *BitBtn4 = nullptr; // Associate
+    QPushButton *BitBtn3 = nullptr; // closes the browser
 };

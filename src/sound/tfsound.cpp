@@ -23,6 +23,24 @@ TFSound::TFSound(ProgramState &state, SoundService &sound, QWidget *parent)
     setFixedSize(474, 157);
     setFont(UserInterface::pixelFont(QStringLiteral("Arial"), 13));
 
+    // The controls wait for the first opening: the steps that run before it (the selection set
+    // by the start window, the OK step run by the drill window) change SoundOptions' display,
+    // which the controls show when they are made.
+    step([this] { LoadCaptions(); }); // the create step
+}
+
+void TFSound::setVisible(bool visible)
+{
+    if (visible)
+        buildControls();
+    QDialog::setVisible(visible);
+}
+
+void TFSound::buildControls()
+{
+    if (m_built)
+        return;
+    m_built = true;
     RadioGroup1 = new QGroupBox(this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setGeometry(8, 8, 234, 96);
@@ -85,7 +103,6 @@ TFSound::TFSound(ProgramState &state, SoundService &sound, QWidget *parent)
     m_options.setView(this);
     showOptions(m_options.display());
     applyCaptions();
-    step([this] { LoadCaptions(); }); // the create step
 }
 
 TFSound::~TFSound()

@@ -34,12 +34,15 @@ public:
     // Shows the dialog modally and runs its activate step; returns when OK closed it.
     int exec() override;
 
+    void setVisible(bool visible) override; // the controls are made at the first showing
+
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildControls(); // once, at the first showing
     void showOptions(const SoundOptionsDisplay &shown) override;
     void openEditor() override;
     void applyCaptions();
@@ -49,13 +52,14 @@ private:
     SoundOptions &m_options;
     Captions m_texts;
     std::function<void()> m_openEditor;
-    QGroupBox *RadioGroup1; // the sequences: silence and the five titles
-    QButtonGroup *m_choices;
-    std::array<QRadioButton *, 6> m_items;
-    QPushButton *BitBtn8;  // Listen
-    QPushButton *BitBtn3;  // Edit
-    QPushButton *BitBtn1;  // OK
-    QLabel *Label1;        // the silence notice
-    QProgressBar *PB;      // progress of listening or checking
-    QLabel *Label2;        // "Playing..." or "Testing..."
+    bool m_built = false;
+    QGroupBox *RadioGroup1 = nullptr; // the sequences: silence and the five titles
+    QButtonGroup *m_choices = nullptr;
+    std::array<QRadioButton *, 6> m_items{};
+    QPushButton *BitBtn8 = nullptr; // Listen
+    QPushButton *BitBtn3 = nullptr; // Edit
+    QPushButton *BitBtn1 = nullptr; // OK
+    QLabel *Label1 = nullptr;       // the silence notice
+    QProgressBar *PB = nullptr;     // progress of listening or checking
+    QLabel *Label2 = nullptr;       // "Playing..." or "Testing..."
 };

@@ -1,6 +1,8 @@
 #include "mainblock.h"
 
 #include "answerhistory.h"
+#include "languagecatalog.h"
+#include "progresstexts.h"
 #include "tfabout.h"
 #include "tfaudio.h"
 #include "tfcalculator.h"
@@ -20,6 +22,9 @@
 #include "userinterface.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWindow>
 
 MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environment.soundDevices())
 {
@@ -48,13 +53,14 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
 
     // Beyond the fixed create order: the answer history and the progress map.
     m_history = std::make_unique<AnswerHistory>(m_state);
-    m_history->setMessageParent(m_drill.get());
-    m_history->open();
+    m_history->setMessageParent(m_drill.get()); // opened once the start window is on screen
     m_drill->session().setAnswerLog(&m_history->log());
-    m_progress = std::make_unique<TFProgress>(m_state, m_history->store(), WebLinks::kHomePage, m_start.get());
+    // The progress map is made at its first opening; until then only its menu item's text is read.
     const auto progressCaptions = [this] {
-        m_progress->LoadCaptions();
-        m_start->progressItem()->setText(m_progress->texts().text(u"vProgressMenuItem"));
+        if (m_progress)
+            m_progress->LoadCaptions();
+        const Captions texts = LanguageCatalog::LoadCaptions(m_state.languageFile(), ProgressTexts::section);
+        m_start->progressItem()->setText(texts.text(u"vProgressMenuItem"));
     };
     progressCaptions();
 
@@ -73,7 +79,7 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
         .openExpertOptions = [this] { m_swap->exec(); },
         .openSoundOptions = [this] { m_soundOptions->exec(); },
         .openScreenColours = [this] { m_colours->exec(); },
-        .openProgress = [this] { m_progress->showModal(); },
+        .openProgress = [this] { progressWindow().showModal(); },
     });
     m_colours->setBackgroundDialog(m_background.get());
     m_print->setLinks({
@@ -88,7 +94,7 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
     links.expertOptions = m_swap.get();
     links.about = m_about.get();
     links.openPrintDialog = [this] { m_print->showModal(); };
-    links.openProgress = [this] { m_progress->showModal(); };
+    links.openProgress = [this] { progressWindow().showModal(); };
     // After the start window's own texts, in this order.
     links.reloadCaptions = {
         [this] { m_drill->LoadCaptions(); },
@@ -107,9 +113,51 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
 
 MainBlock::~MainBlock() = default;
 
+TFProgress &MainBlock::progressWindow()
+{
+    if (!m_progress) {
+        m_progress = std::make_unique<TFProgress>(m_state, m_history->store(), WebLinks::kHomePage, m_start.get());
+        m_progress->LoadCaptions();
+    }
+    return *m_progress;
+}
+
+namespace {
+
+// Lets the window system expose a window that was just shown, which paints it, before the program
+// goes on. Input waits meanwhile, so no step of the user's can come in between.
+void waitUntilExposed(QWidget *widget)
+{
+    QWindow *window = widget->windowHandle();
+    if (!window || window->isExposed())
+        return;
+    QEventLoop loop;
+    struct ExposeWatch : QObject
+    {
+        QEventLoop &loop;
+        explicit ExposeWatch(QEventLoop &loop) : loop(loop) {}
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed())
+                loop.quit();
+            return false;
+        }
+    } watch(loop);
+    window->installEventFilter(&watch);
+    QTimer::singleShot(500, &loop, &QEventLoop::quit); // a window system that never exposes it
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    window->removeEventFilter(&watch);
+}
+
+} // namespace
+
 void MainBlock::showStartWindow()
 {
     m_start->show();
+    // The activate step runs once the window is on screen, as it does when a window becomes the
+    // active one: a message box it shows then opens over a window already drawn.
+    waitUntilExposed(m_start.get());
+    m_history->open(); // nothing is recorded before the first drill
     m_start->FormActivate();
 }
 

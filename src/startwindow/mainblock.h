@@ -47,6 +47,7 @@ public:
     TFSound &soundOptions() { return *m_soundOptions; }
     TFAudio &soundEditor() { return *m_soundEditor; }
     TFSoundTest &soundTest() { return *m_soundTest; }
+    TFProgress &progressWindow(); // made at its first opening
 
 private:
     ProgramState m_state;

@@ -50,6 +50,20 @@ TFAbout::TFAbout(const DataFolders &folders, QWidget *parent)
     setObjectName(QStringLiteral("FAbout"));
     setWindowTitle(QStringLiteral("About Quorvel"));
     setFixedSize(281, 266);
+}
+
+void TFAbout::setVisible(bool visible)
+{
+    if (visible)
+        buildControls();
+    QDialog::setVisible(visible);
+}
+
+// Made at the first opening: nothing of the box is needed before.
+void TFAbout::buildControls()
+{
+    if (m_Image1)
+        return;
 
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));

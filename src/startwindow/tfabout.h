@@ -16,14 +16,17 @@ class TFAbout : public QDialog
 public:
     explicit TFAbout(const DataFolders &folders, QWidget *parent = nullptr);
 
+    void setVisible(bool visible) override; // the controls are made at the first showing
+
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void buildControls();
     void openLink(const QString &address);
 
     const DataFolders &m_folders;
-    QLabel *m_Image1; // logo, drawn when first shown
-    LinkLabel *m_Label7; // home page link
+    QLabel *m_Image1 = nullptr;     // logo, drawn when first shown
+    LinkLabel *m_Label7 = nullptr; // home page link
 };

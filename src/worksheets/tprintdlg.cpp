@@ -53,6 +53,23 @@ TPrintDlg::TPrintDlg(ProgramState &state, QWidget *parent)
     UserInterface::setColor(this, QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     UserInterface::setColor(this, QPalette::WindowText, Qt::black);
 
+    // The create step; the controls wait for the first opening.
+    LoadCaptions();
+    m_printStep.resetDrawState();
+}
+
+void TPrintDlg::setVisible(bool visible)
+{
+    if (visible)
+        buildControls();
+    QDialog::setVisible(visible);
+}
+
+void TPrintDlg::buildControls()
+{
+    if (m_Bevel1)
+        return;
+
     m_Bevel1 = new QFrame(this);
     m_Bevel1->setObjectName(QStringLiteral("Bevel1"));
     m_Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -87,9 +104,6 @@ TPrintDlg::TPrintDlg(ProgramState &state, QWidget *parent)
     connect(m_CancelBtn, &QPushButton::clicked, this, &QDialog::reject); // Escape rejects as well
 
     applyCaptions();
-    // The create step.
-    LoadCaptions();
-    m_printStep.resetDrawState();
 }
 
 TPrintDlg::~TPrintDlg() = default;
@@ -106,6 +120,7 @@ void TPrintDlg::LoadCaptions()
 
 int TPrintDlg::showModal()
 {
+    buildControls(); // the show step fills them before the dialog is on screen
     FormShow();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());

@@ -48,7 +48,10 @@ public:
     const PrintStep &printStep() const { return m_printStep; }
     ReportEngine &engine() { return *m_engine; }
 
+    void setVisible(bool visible) override; // the controls are made at the first showing
+
 private:
+    void buildControls(); // once, at the first showing
     void FormShow();
     void selectOperation();
     void applyCaptions();
@@ -61,15 +64,15 @@ private:
     PrintStep m_printStep;
     std::unique_ptr<ReportEngine> m_engine;
 
-    QFrame *m_Bevel1;              // frame around the sheet choices
-    QRadioButton *m_RadioButton3;  // random sheet
-    QComboBox *m_OperBox;          // operation mode of the random sheet
-    QRadioButton *m_RadioButton2;  // tables without answers
-    QRadioButton *m_RadioButton1;  // tables with answers
-    QRadioButton *m_RadioButton4;  // multiplication grid
-    QGroupBox *m_RadioGroup1;      // output
-    QRadioButton *m_screenItem;    // item 0 of RadioGroup1
-    QRadioButton *m_paperItem;     // item 1 of RadioGroup1
-    QPushButton *m_OKBtn;
-    QPushButton *m_CancelBtn;
+    QFrame *m_Bevel1 = nullptr;              // frame around the sheet choices
+    QRadioButton *m_RadioButton3 = nullptr;  // random sheet
+    QComboBox *m_OperBox = nullptr;          // operation mode of the random sheet
+    QRadioButton *m_RadioButton2 = nullptr;  // tables without answers
+    QRadioButton *m_RadioButton1 = nullptr;  // tables with answers
+    QRadioButton *m_RadioButton4 = nullptr;  // multiplication grid
+    QGroupBox *m_RadioGroup1 = nullptr;      // output
+    QRadioButton *m_screenItem = nullptr;    // item 0 of RadioGroup1
+    QRadioButton *m_paperItem = nullptr;     // item 1 of RadioGroup1
+    QPushButton *m_OKBtn = nullptr;
+    QPushButton *m_CancelBtn = nullptr;
 };

@@ -1,8 +1,15 @@
 #include "startfixture.h"
 
+#include "progresstexts.h"
+#include "tfaudio.h"
+#include "tfprogress.h"
+#include "tfsound.h"
+#include "tprintdlg.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 
 namespace {
 
@@ -105,4 +112,49 @@ TEST_F(StartProgram, ShowsMarkupInALanguageFileLiterally)
         SCOPED_TRACE(label->objectName().toStdString());
         EXPECT_EQ(label->textFormat(), Qt::PlainText);
     }
+}
+
+// The dialogs make their controls at their first opening: one first opened after a language
+// switch shows the new language, and the state that steps set while it had no controls.
+TEST_F(StartProgram, DialogsFirstOpenedAfterASwitchShowTheNewLanguageAndTheStateSetBefore)
+{
+    install({"en", "de"});
+    putUser("sys/multable.ini", "[GLOBAL]\r\nLanguage=en\r\n[SON]\r\nBouton=3\r\n");
+    start(); // the welcome sound selects sequence 3 in the sound options
+    menuItem("De")->trigger();
+
+    struct Case
+    {
+        const char *name;
+        std::function<void()> open;
+        QString title;
+        const char *checked; // a choice the dialog shows as made
+    };
+    const Case cases[] = {
+        {"sound options", [this] { program->soundOptions().exec(); },
+         installedText("de", CaptionSections::FSound, u"vFSoundCaption"), "RadioGroup1Item3"},
+        {"sound editor", [this] { program->soundEditor().exec(); },
+         installedText("de", CaptionSections::FAudio, u"vFAudioCaption"), "RadioGroup1Item0"},
+        {"print dialog", [this] { program->printDialog().showModal(); },
+         installedText("de", CaptionSections::PrintDlg, u"vPrintDlgCaption"), "RadioButton3"},
+        {"progress map", [this] { program->progressWindow().showModal(); },
+         installedText("de", ProgressTexts::section, u"vProgressCaption"), nullptr},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QString title;
+        bool checked = false;
+        whenModal([&](QWidget *dialog) {
+            title = dialog->windowTitle();
+            if (c.checked) {
+                auto *choice = dialog->findChild<QRadioButton *>(QString::fromLatin1(c.checked));
+                checked = choice && choice->isChecked();
+            }
+        });
+        c.open();
+        EXPECT_FALSE(title.isEmpty());
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(checked, c.checked != nullptr);
+    }
+    EXPECT_EQ(menuItem("Progress1")->text(), installedText("de", ProgressTexts::section, u"vProgressMenuItem"));
 }
