@@ -100,7 +100,7 @@ else
     # The sequence is saved during the start-up; the kills fall from the start to a while after.
     started=$(date +%s%N)
     for _ in $(seq 600); do cmp -s "$work/old/Sound1.txt" "$sys/Sound1.txt" || break; sleep 0.01; done
-    spread_ms=$((($(date +%s%N) - started) / 1000000 * 3 / 2 + 100))
+    spread_ms=$((($(date +%s%N) - started) / 1000000 * 5 / 4 + 50))
     focus_start_window
     stop_program
 fi
@@ -115,7 +115,8 @@ for name in "${saved[@]}"; do
 done
 for name in "${files[@]}"; do
     if [[ " ${saved[*]} " != *" $name "* ]] && ! cmp -s "$work/old/$name" "$work/new/$name"; then
-        echo "$name changed though nothing saves it here" >&2; od -c "$work/new/$name" >&2; cat "$work/program.log" >&2
+        echo "$name changed though nothing saves it here:" >&2
+        od -c "$work/new/$name" | head -n 20 >&2
         exit 1
     fi
 done
@@ -133,8 +134,8 @@ for name in "${files[@]}"; do
 done
 
 status=0
-declare -A old new between
-for name in "${files[@]}"; do old[$name]=0; new[$name]=0; between[$name]=0; done
+declare -A old new between partial
+for name in "${files[@]}"; do old[$name]=0; new[$name]=0; between[$name]=0; partial[$name]=0; done
 for round in $(seq "$rounds"); do
     put_old_files
     start_program
@@ -158,6 +159,7 @@ for round in $(seq "$rounds"); do
         elif [ -f "$sys/$name" ] && grep -qxF "$(as_hex "$sys/$name")" "$work/states/$name"; then
             between[$name]=$((between[$name] + 1))
         else
+            partial[$name]=$((partial[$name] + 1))
             echo "round $round: $name is not a complete content:" >&2
             od -c "$sys/$name" | head -n 20 >&2 || echo "(missing)" >&2
             status=1
@@ -165,9 +167,10 @@ for round in $(seq "$rounds"); do
     done
 done
 for name in "${saved[@]}"; do
-    echo "$rounds kills: $name found ${old[$name]} times old, ${new[$name]} new, ${between[$name]} between"
+    echo "$rounds kills: $name found ${old[$name]} times old, ${new[$name]} new, ${between[$name]} between, ${partial[$name]} partial or missing"
     [ "${new[$name]}" -gt 0 ] || echo "note: no kill came after the save of $name" >&2
     [ "${old[$name]}" -gt 0 ] || echo "note: no kill came before the save of $name" >&2
 done
 [ "$status" -ne 0 ] || echo "every file complete after every kill (${#files[@]} files checked each time)"
+[ "$status" -eq 0 ] || echo "FAILED: some kills left a file incomplete" >&2
 exit "$status"
