@@ -151,6 +151,10 @@ row_failed() {
 # expect <ends-clean|stays> <messages: none|some|any>
 expect() {
     local outcome=$1 wanted=$2
+    if [ "$ended" = no ] && [ "$quit_pressed" = no ]; then
+        row_failed "the start window never came to be answered"
+        return
+    fi
     if [ "$outcome" = ends-clean ]; then
         [ "$ended" = yes ] || { row_failed "the program did not end after Quit"; return; }
         [ "$exit_status" -eq 0 ] || { row_failed "the program ended with status $exit_status"; return; }
