@@ -1,5 +1,5 @@
 // The text-file reader and writer: whatever the bytes, what is written once reads back and writes
-// again unchanged, on disk as in memory.
+// again unchanged, on disk as in memory; read line by line, a file gives the lines read whole.
 #include "fuzzsupport.h"
 #include "textfile.h"
 
@@ -9,6 +9,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray once = TextFile::joinLines(lines);
     const QStringList again = TextFile::splitLines(TextFile::decode(once));
     Fuzz::check(TextFile::joinLines(again) == once, "joining the lines read back gives the same bytes");
+
+    const QString input = Fuzz::writeFile("input.txt", Fuzz::bytes(data, size));
+    TextFile::LineReader reader(input);
+    QStringList byLine;
+    QString line;
+    while (reader.next(line))
+        byLine.append(line);
+    Fuzz::check(byLine == lines, "line by line gives the lines of the whole file");
 
     const QString path = Fuzz::folder() + "text.txt";
     TextFile::writeLines(path, lines);

@@ -3,17 +3,15 @@
 #include "apperror.h"
 #include "gradientproperties.h"
 #include "inifile.h"
-#include "integertext.h"
 #include "languagecatalog.h"
 #include "pathresolve.h"
 #include "pdfexport.h"
 #include "settingsstore.h"
+#include "tablechoice.h"
 #include "textfile.h"
 #include "worksheetlayouts.h"
 
 #include <QFileInfo>
-
-#include <set>
 
 namespace {
 
@@ -23,24 +21,12 @@ constexpr int kFailed = 1;
 // The ticked tables as a start-up restores them: whole numbers from 1 to 12, increasing.
 QStringList savedTables(const DataFolders &folders)
 {
-    QStringList lines;
     try {
-        lines = SettingsStore::readChoiceFile(resolvePath(folders.user, SettingsStore::kChoiceFile));
+        return TableChoice::fromTicks(
+            TableChoice::readChoiceFile(resolvePath(folders.user, SettingsStore::kChoiceFile)).ticked);
     } catch (const AppError &) {
         return {}; // no choice file yet: nothing ticked
     }
-    std::set<int> tables;
-    for (const QString &line : std::as_const(lines)) {
-        const std::optional<int> table = parseInteger(line);
-        if (!table)
-            break; // a start-up stops ticking at a line that is no number
-        if (*table >= 1 && *table <= 12)
-            tables.insert(*table);
-    }
-    QStringList list;
-    for (const int table : tables)
-        list.append(QString::number(table));
-    return list;
 }
 
 SheetKind sheetKind(const QString &name)

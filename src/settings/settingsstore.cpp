@@ -66,11 +66,6 @@ void save(IniFile &ini, const Settings &s, int smallestMultiplier, int operation
     ini.WriteBool(CALCULS, QStringLiteral("Inversion"), s.Inversion);
 }
 
-QStringList readChoiceFile(const QString &path)
-{
-    return TextFile::readLines(path);
-}
-
 void writeChoiceFile(const QString &path, const QStringList &tables)
 {
     TextFile::writeLines(path, tables);

@@ -28,9 +28,7 @@ int readOperation(const IniFile &ini);
 void save(IniFile &ini, const Settings &settings, int smallestMultiplier, int operation,
           const GradientProperties &background);
 
-// One line per entry. Throws AppError "Cannot open file %s".
-QStringList readChoiceFile(const QString &path);
-// Throws AppError "Cannot create file %s".
+// One line per table; TableChoice::readChoiceFile reads it back. Throws AppError "Cannot create file %s".
 void writeChoiceFile(const QString &path, const QStringList &tables);
 
 } // namespace SettingsStore

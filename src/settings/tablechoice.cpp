@@ -22,18 +22,40 @@ QStringList fromTicks(const Ticks &ticked)
     return choice;
 }
 
+namespace {
+
+// Ticks the table of one line; false when the line stops the reading.
+bool tickLine(RestoredTables &restored, const QString &line)
+{
+    try {
+        const int table = wholeNumber(line);
+        if (table >= 1 && table <= kTables)
+            restored.ticked[size_t(table - 1)] = true;
+        return true;
+    } catch (const AppError &error) {
+        restored.stop = error;
+        return false;
+    }
+}
+
+} // namespace
+
 RestoredTables ticksFromFile(const QStringList &lines)
 {
     RestoredTables restored;
     for (const QString &line : lines) {
-        try {
-            const int table = wholeNumber(line);
-            if (table >= 1 && table <= kTables)
-                restored.ticked[size_t(table - 1)] = true;
-        } catch (const AppError &error) {
-            restored.stop = error;
+        if (!tickLine(restored, line))
             break;
-        }
+    }
+    return restored;
+}
+
+RestoredTables readChoiceFile(const QString &path)
+{
+    RestoredTables restored;
+    TextFile::LineReader reader(path);
+    QString line;
+    while (reader.next(line) && tickLine(restored, line)) {
     }
     return restored;
 }

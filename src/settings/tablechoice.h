@@ -25,6 +25,9 @@ struct RestoredTables
     std::optional<AppError> stop;
 };
 RestoredTables ticksFromFile(const QStringList &lines);
+// The same, read from the choice file line by line and only up to the line that stops it, so a
+// huge file costs no memory. Throws AppError "Cannot open file %s".
+RestoredTables readChoiceFile(const QString &path);
 // Start and Print are enabled exactly while a table is chosen.
 bool canGo(const QStringList &choice);
 

@@ -11,6 +11,7 @@ namespace TextFile {
 
 namespace {
 const char *const kCodec = "windows-1252";
+constexpr qint64 kChunk = 64 * 1024;
 }
 
 QString decode(const QByteArray &bytes)
@@ -88,6 +89,51 @@ void writeLines(const QString &path, const QStringList &lines)
     const QByteArray bytes = joinLines(lines);
     if (file.write(bytes) != bytes.size() || !file.commit())
         throw AppError::cannotCreate(path);
+}
+
+LineReader::LineReader(const QString &path) : m_file(path), m_decoder(kCodec)
+{
+    if (!m_file.open(QIODevice::ReadOnly))
+        throw AppError::cannotOpen(path);
+}
+
+bool LineReader::next(QString &line)
+{
+    qsizetype end = m_scanned;
+    for (;;) {
+        while (end < m_buffer.size() && m_buffer.at(end) != '\r' && m_buffer.at(end) != '\n')
+            ++end;
+        // A CR read last may be the first half of a CR LF: read on before deciding.
+        const bool crLast = end + 1 == m_buffer.size() && m_buffer.at(end) == '\r';
+        if (end < m_buffer.size() && !crLast)
+            break;
+        m_scanned = end;
+        const bool more = readMore(); // moves the bytes kept to the front
+        end = m_scanned;
+        if (!more)
+            break;
+    }
+    if (end == m_buffer.size() && end == m_start)
+        return false; // a final line end adds no line
+    line = m_decoder.decode(QByteArrayView(m_buffer).sliced(m_start, end - m_start));
+    if (end < m_buffer.size()) {
+        if (m_buffer.at(end) == '\r' && end + 1 < m_buffer.size() && m_buffer.at(end + 1) == '\n')
+            ++end;
+        ++end;
+    }
+    m_start = m_scanned = end;
+    return true;
+}
+
+// Appends the next chunk of the file after dropping the lines already given; false at its end.
+bool LineReader::readMore()
+{
+    m_buffer.remove(0, m_start);
+    m_scanned -= m_start;
+    m_start = 0;
+    const QByteArray chunk = m_file.read(kChunk);
+    m_buffer.append(chunk);
+    return !chunk.isEmpty();
 }
 
 } // namespace TextFile

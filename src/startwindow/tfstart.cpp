@@ -117,7 +117,7 @@ void TFStart::FormCreate()
 
 void TFStart::SetConfig()
 {
-    m_LBTmp = SettingsStore::readChoiceFile(choicePath());
+    m_LBTmp = TableChoice::readChoiceFile(choicePath());
     m_choicesRead = true;
     GradientProperties background;
     SettingsStore::load(IniFile(settingsPath()), m_state.settings, background);
@@ -127,13 +127,12 @@ void TFStart::SetConfig()
 
 void TFStart::restoreTables()
 {
-    const TableChoice::RestoredTables restored = TableChoice::ticksFromFile(m_LBTmp);
-    for (size_t i = 0; i < restored.ticked.size(); ++i) {
-        if (restored.ticked[i])
+    for (size_t i = 0; i < m_LBTmp.ticked.size(); ++i) {
+        if (m_LBTmp.ticked[i])
             m_ui->CheckBox[i]->setChecked(true);
     }
-    if (restored.stop)
-        throw *restored.stop;
+    if (m_LBTmp.stop)
+        throw *m_LBTmp.stop;
 }
 
 void TFStart::enableLanguageItems()

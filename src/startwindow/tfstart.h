@@ -3,6 +3,7 @@
 #include "languagecatalog.h"
 #include "programstate.h"
 #include "startenvironment.h"
+#include "tablechoice.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -92,7 +93,7 @@ private:
     std::unique_ptr<Controls> m_ui;
     Links m_links;
     Captions m_texts;
-    QStringList m_LBTmp;               // the choice file's lines, read at start-up
+    TableChoice::RestoredTables m_LBTmp; // what the choice file ticks, read at start-up
     bool m_choicesRead = false;         // the choice file was read by the create step
     bool m_settingsLoaded = false;      // the settings file was read by the create step
     bool m_ending = false;              // the quit step has ended the program

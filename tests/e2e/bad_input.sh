@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # End to end: the installed program under Xvfb against bad input, one case a row. Each row prepares
 # a fresh home (and, where it says so, damages the installed data), starts the program, answers
-# every window with Return (a message box's OK, then the start window's focused Quit button) and
-# checks what happened: whether messages came, whether the program ended cleanly or stayed usable,
+# each window as it shows (Return on a message box's OK, then on the start window's focused Quit
+# button, or the row's own commands), waiting for windows and for the program's end rather than for
+# fixed times, and checks what happened: whether messages came, whether the program ended cleanly or stayed usable,
 # that it never crashed, and that the user files it must not lose are unchanged.
 #   bad_input.sh <build folder> [row name]
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
 only=${2:-}
-for tool in Xvfb xdotool cmake; do
+for tool in Xvfb xdotool xprop cmake; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool (tools/setup test installs it)" >&2; exit 1; }
 done
 
@@ -53,34 +54,80 @@ prepare() {
 kept=()
 keep() { kept=("$@"); sha256sum "${kept[@]}" >"$work/kept.sha256"; }
 
-# The visible window made last: a message box is made after the start window.
-newest_window() {
-    { xdotool search --all --onlyvisible --pid "$program_pid" --name '.' 2>/dev/null || true; } | sort -n | tail -n 1
+# The program's visible windows, oldest first; a message box is made after the start window.
+visible_windows() {
+    { xdotool search --all --onlyvisible --pid "$program_pid" --name '.' 2>/dev/null || true; } | sort -n
+}
+is_message_box() {
+    xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG
 }
 
-# Starts the program (through "$launcher" when set) and presses Return on its newest window until
-# it ends, at most <presses> times. Sets: ended (yes/no), exit_status, returns_pressed.
+# Milliseconds since the epoch.
+now_ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
+
+# Waits for the program's next turn: sets 'window' to the window to answer, or returns 1 once the
+# program has ended or, after Quit, has shown nothing new for 5 s. A message box is answered as
+# soon as it shows (it is modal) and the one answered before has gone. Before Quit, the start
+# window is answered once it alone has shown for a second, so a message still to come goes first.
+next_turn() {
+    local newest seen= since began
+    began=$(now_ms)
+    since=$began
+    window=
+    while [ $(($(now_ms) - began)) -lt 120000 ]; do
+        kill -0 "$program_pid" 2>/dev/null || return 1
+        newest=$(visible_windows | tail -n 1)
+        if [ -n "$newest" ] && [ "$newest" != "$answered_box" ] && is_message_box "$newest"; then
+            window=$newest
+            return 0
+        fi
+        [ "$newest" = "$seen" ] || { seen=$newest; since=$(now_ms); }
+        if [ "$quit_pressed" = yes ]; then
+            [ $(($(now_ms) - since)) -lt 5000 ] || return 1
+        elif [ -n "$seen" ] && [ "$seen" != "$answered_box" ] && [ $(($(now_ms) - since)) -ge 1000 ]; then
+            window=$seen
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "[$row] nothing to answer for two minutes" >&2
+    return 1
+}
+
+# Clicks the start window's menu bar on its first menu, File, and sends the keys that follow:
+# Left goes round to the last menu, Help; each menu opens on its first item.
+menu() {
+    xdotool mousemove --window "$window" 15 8 click 1 key "$@"
+}
+
+# Starts the program (through "$launcher" when set) and answers its windows until it ends: Return
+# on each message box, and on the start window first the command of "$start_action" where a row
+# sets one, then "$quit_action" (Return on the focused Quit button unless a row sets another).
+# Sets: ended (yes/no), exit_status, messages (boxes answered), quit_pressed.
 run_program() {
-    local presses=$1 window
     ${launcher:-} "$prefix/bin/quorvel" >"$work/program.log" 2>&1 &
     program_pid=$!
     ended=no
-    returns_pressed=0
-    for _ in $(seq 600); do
-        kill -0 "$program_pid" 2>/dev/null || break
-        window=$(newest_window)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    while [ "$returns_pressed" -lt "$presses" ] && kill -0 "$program_pid" 2>/dev/null; do
-        window=$(newest_window)
-        if [ -n "$window" ]; then
-            xdotool windowfocus --sync "$window" 2>/dev/null || true
-            sleep 0.3
+    messages=0
+    quit_pressed=no
+    answered_box=
+    local action=${start_action:-}
+    while next_turn; do
+        xdotool windowfocus --sync "$window" 2>/dev/null || continue
+        if is_message_box "$window"; then
+            answered_box=$window
+            messages=$((messages + 1))
+            echo "[$row] message $messages: $(xdotool getwindowname "$window" 2>/dev/null), Return" >&2
             xdotool key Return 2>/dev/null || true
-            returns_pressed=$((returns_pressed + 1))
+        elif [ -n "$action" ]; then
+            echo "[$row] start window: $action" >&2
+            $action 2>/dev/null || true
+            action=
+        else
+            quit_pressed=yes
+            echo "[$row] start window: ${quit_action:-Return on Quit}" >&2
+            ${quit_action:-xdotool key Return} 2>/dev/null || true
         fi
-        for _ in $(seq 30); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
     done
     if kill -0 "$program_pid" 2>/dev/null; then
         kill -9 "$program_pid"
@@ -103,18 +150,21 @@ row_failed() {
 
 # expect <ends-clean|stays> <messages: none|some|any>
 expect() {
-    local outcome=$1 messages=$2 shown
+    local outcome=$1 wanted=$2
+    if [ "$ended" = no ] && [ "$quit_pressed" = no ]; then
+        row_failed "the start window never came to be answered"
+        return
+    fi
     if [ "$outcome" = ends-clean ]; then
         [ "$ended" = yes ] || { row_failed "the program did not end after Quit"; return; }
         [ "$exit_status" -eq 0 ] || { row_failed "the program ended with status $exit_status"; return; }
-        shown=$((returns_pressed - 1)) # one Return was the Quit button
+        [ "$quit_pressed" = yes ] || { row_failed "the program ended before Quit"; return; }
     else
         [ "$ended" = no ] || { row_failed "the program ended (status $exit_status) instead of staying open"; return; }
-        shown=$returns_pressed
     fi
-    case "$messages" in
-        none) [ "$shown" -eq 0 ] || row_failed "$shown message(s) came where none should" ;;
-        some) [ "$shown" -ge 1 ] || row_failed "no message came" ;;
+    case "$wanted" in
+        none) [ "$messages" -eq 0 ] || row_failed "$messages message(s) came where none should" ;;
+        some) [ "$messages" -ge 1 ] || row_failed "no message came" ;;
     esac
     if [ -n "$settings_kept" ]; then
         # Quitting rewrites the settings file with every key: the old entries must still be there.
@@ -132,7 +182,7 @@ row_binary_settings() {
     head -c 4096 /dev/urandom >"$sys/multable.ini"
     printf '\0\0\xff\xfe[GLOBAL]\0Language=\x01\r\n' >>"$sys/multable.ini"
     keep "$sys/choices.txt"
-    run_program 5
+    run_program
     expect ends-clean any
     grep -q $'^Language=en\r$' "$sys/multable.ini" || row_failed "the settings were not written anew"
 }
@@ -140,15 +190,15 @@ row_binary_settings() {
 row_huge_choice_file() {
     { yes $'7\r' || true; } | head -c $((50 * 1024 * 1024)) >"$sys/choices.txt" # yes ends on SIGPIPE
     settings_kept=yes
-    run_program 5
-    expect ends-clean any
+    run_program
+    expect ends-clean none
 }
 
 row_bad_choice_lines() {
     printf -- '-5\r\n99999999999999999999\r\nabc\r\n\r\n2147483648\r\n-2147483649\r\n 4 \r\n0x10\r\n3\r\n' >"$sys/choices.txt"
     settings_kept=yes
-    run_program 5
-    expect ends-clean any
+    run_program
+    expect ends-clean some # the first line that is no number stops the restore with its message
 }
 
 row_language_file_long_lines_and_controls() {
@@ -163,15 +213,15 @@ text += "\r\n[Junk]\r\n" + long + "\r\n" + "\x00" * 1000 + "\r\n"
 open(path, "w", encoding="utf-8", newline="").write(text)
 PY
     keep "$sys/choices.txt"
-    run_program 5
-    expect ends-clean any
+    run_program
+    expect ends-clean none
 }
 
 row_missing_language_file() {
     printf '[GLOBAL]\r\nLanguage=de\r\nRange=4\r\n[SON]\r\nBouton=0\r\n' >"$sys/multable.ini"
     rm "$shared/de.lng"
     keep "$sys/choices.txt"
-    run_program 6
+    run_program
     expect ends-clean any
 }
 
@@ -185,7 +235,7 @@ row_read_only_sys() {
     fi
     chmod 555 "$sys"
     keep "$sys/multable.ini" "$sys/choices.txt"
-    run_program 4
+    run_program
     launcher=
     # Copying the user's missing files fails with a message and ends the start-up before the
     # files are read; Quit then writes nothing over files it never read, and ends.
@@ -196,7 +246,7 @@ row_sys_is_a_file() {
     rm -rf "$sys"
     printf 'not a folder\n' >"$sys"
     keep "$sys"
-    run_program 8
+    run_program
     [ "$ended" = yes ] && [ "$exit_status" -ne 0 ] && [ "$exit_status" -gt 128 ] && { row_failed "crashed (status $exit_status)"; return; }
     expect "$([ "$ended" = yes ] && echo ends-clean || echo stays)" some
 }
@@ -214,39 +264,31 @@ row_full_file_system() {
     result=$(
         ulimit -f 0
         trap '' XFSZ
-        run_program 4 >/dev/null
-        declare -p ended exit_status returns_pressed 2>/dev/null || declare -p ended returns_pressed
+        run_program >/dev/null
+        declare -p ended exit_status messages quit_pressed 2>/dev/null || declare -p ended messages quit_pressed
     )
     eval "$result"
-    # Copying the user's missing files fails with a message and ends the start-up before the
-    # files are read; Quit then writes nothing over files it never read, and ends.
-    expect ends-clean some
+    # Quit cannot save: it says so and the program stays open, the files as they were.
+    expect stays some
 }
 
 row_missing_help_document() {
     rm "$shared/en-help.html"
     keep "$sys/choices.txt"
     settings_kept=yes
-    # F1 on the start window asks for the help; then the messages and Quit.
-    ${launcher:-} "$prefix/bin/quorvel" >"$work/program.log" 2>&1 &
-    program_pid=$!
-    local window
-    window=$(timeout 60 xdotool search --all --sync --onlyvisible --pid "$program_pid" --name '^Quorvel$' | head -n 1) || true
-    [ -n "$window" ] || { row_failed "no start window"; return; }
-    xdotool windowfocus --sync "$window"
-    xdotool key F1
-    sleep 1
-    kill -0 "$program_pid" 2>/dev/null || { wait "$program_pid" || true; program_pid=; row_failed "F1 ended the program"; return; }
-    kill -9 "$program_pid"; wait "$program_pid" 2>/dev/null || true; program_pid=
-    run_program 6
-    expect ends-clean any
+    # Help, Help: the panel opens empty; then File, Quit ends the program, since the focus has
+    # left the Quit button for the panel.
+    start_action="menu Left Return"
+    quit_action="menu Up Return"
+    run_program
+    expect ends-clean none
 }
 
 row_non_ascii_paths() {
     local folder="$work/Zoë Ødegård-ñ 学校"
     mkdir -p "$folder"
     prepare "$folder"
-    run_program 4
+    run_program
     expect ends-clean none
     cmp -s "$sys/choices.txt" <(printf '%s' "$choices") || row_failed "the choice file was not kept"
     grep -q $'^Language=en\r$' "$sys/multable.ini" || row_failed "the settings were not saved"
@@ -263,6 +305,8 @@ for row in "${rows[@]}"; do
     kept=()
     settings_kept=
     launcher=
+    start_action=
+    quit_action=
     "row_$row"
     echo "row $row done"
 done

@@ -1,6 +1,7 @@
 #include "apperror.h"
 #include "filebytes.h"
 #include "settingsstore.h"
+#include "tablechoice.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -97,13 +98,13 @@ TEST_F(Store, ChoiceFileHoldsOneTablePerLine)
     const QString choices = dir.filePath("choices.txt");
     SettingsStore::writeChoiceFile(choices, {"2", "7"});
     EXPECT_EQ(fileBytes(choices), QByteArray("2\r\n7\r\n"));
-    EXPECT_EQ(SettingsStore::readChoiceFile(choices), QStringList({"2", "7"}));
+    EXPECT_EQ(TableChoice::fromTicks(TableChoice::readChoiceFile(choices).ticked), QStringList({"2", "7"}));
     SettingsStore::writeChoiceFile(choices, {});
     EXPECT_EQ(fileBytes(choices).size(), 0);
 
     const QString missing = dir.filePath("none.txt");
     try {
-        SettingsStore::readChoiceFile(missing);
+        TableChoice::readChoiceFile(missing);
         FAIL() << "no error";
     } catch (const AppError &e) {
         EXPECT_EQ(e.text(), "Cannot open file " + missing);

@@ -1,7 +1,9 @@
+#include "filebytes.h"
 #include "tablechoice.h"
 #include "tempfolders.h"
 #include "userfiles.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(TableChoice, ChoiceFileLinesTickTablesOneToTwelveAndStopAtAnInvalidLine)
@@ -11,6 +13,15 @@ TEST(TableChoice, ChoiceFileLinesTickTablesOneToTwelveAndStopAtAnInvalidLine)
     ASSERT_TRUE(restored.stop.has_value());
     EXPECT_EQ(restored.stop->text(), "'x' is not a valid integer value");
     EXPECT_FALSE(TableChoice::ticksFromFile({"7", ""}).ticked[5]);
+
+    // From the file, the reading ends at the line that stops it, however much follows.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("choices.txt");
+    writeBytes(path, "10\r\n3\r\n15\r\nx\r\n5\r\n" + QByteArray(100000, '\n') + "y\r\n");
+    const TableChoice::RestoredTables fromFile = TableChoice::readChoiceFile(path);
+    EXPECT_EQ(TableChoice::fromTicks(fromFile.ticked), QStringList({"3", "10"}));
+    ASSERT_TRUE(fromFile.stop.has_value());
+    EXPECT_EQ(fromFile.stop->text(), "'x' is not a valid integer value");
 
     EXPECT_FALSE(TableChoice::canGo(TableChoice::fromTicks({})));
     EXPECT_TRUE(TableChoice::canGo({"1"}));

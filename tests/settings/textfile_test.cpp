@@ -80,3 +80,36 @@ TEST(TextFile, AFailedWriteKeepsTheOldFile)
     EXPECT_EQ(fileBytes(path), "old\r\nlines\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.txt"}); // no temporary file left
 }
+
+// Line by line gives the lines of the whole file, also where a line end or a long line crosses
+// the reader's 64 KiB chunks.
+TEST(TextFile, LineReaderGivesTheLinesOfTheWholeFile)
+{
+    const qsizetype chunk = 64 * 1024;
+    const QByteArray cases[] = {
+        "",
+        "a",
+        "a\r\nb\r\n",
+        "a\rb\nc\r",
+        "\n\n\r\r\n",
+        "Op\xE9rateur\r\n\r\n\x80",
+        QByteArray(chunk - 1, 'x') + "\r\ny",     // CR LF split between two chunks
+        QByteArray(chunk - 1, 'x') + "\r",        // a CR last in the file, at the chunk's end
+        QByteArray(chunk - 1, 'x') + "\rz\r\n",   // a lone CR at the chunk's end
+        QByteArray(3 * chunk + 5, 'x') + "\nend", // one line over several chunks
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lines.txt");
+    for (const QByteArray &bytes : cases) {
+        SCOPED_TRACE(bytes.left(20).toStdString() + "... " + std::to_string(bytes.size()) + " bytes");
+        writeBytes(path, bytes);
+        TextFile::LineReader reader(path);
+        QStringList lines;
+        QString line;
+        while (reader.next(line))
+            lines.append(line);
+        EXPECT_EQ(lines, TextFile::readLines(path));
+        EXPECT_FALSE(reader.next(line));
+    }
+    EXPECT_THROW(TextFile::LineReader(dir.filePath("none.txt")), AppError);
+}
