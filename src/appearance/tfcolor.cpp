@@ -60,7 +60,7 @@ struct TFColor::Controls
 };
 
 TFColor::TFColor(ProgramState &state, ColourTargets &targets, QWidget *parent, std::unique_ptr<ColourChooser> chooser)
-    : QDialog(parent, kNoTitleButtons), m_state(state),
+    : LazyDialog(parent, kNoTitleButtons), m_state(state),
       m_chooser(chooser ? std::move(chooser) : std::make_unique<QtColourChooser>(this)),
       m_steps(targets, state.settings, *m_chooser), m_texts(Captions::designTime(CaptionSections::FColor))
 {
@@ -163,13 +163,6 @@ void TFColor::connectControls()
         accept();
     });
     connect(ui.BitBtn4, &QPushButton::clicked, this, &TFColor::reject);
-}
-
-void TFColor::setVisible(bool visible)
-{
-    if (visible && !m_ui)
-        buildControls();
-    QDialog::setVisible(visible);
 }
 
 void TFColor::showEvent(QShowEvent *event)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "languagecatalog.h"
+#include "lazydialog.h"
 #include "programstate.h"
 #include "screencolours.h"
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 
@@ -13,7 +13,7 @@ class TMakeBackGround;
 // The screen colours dialog: seven ready gradients, a solid colour, flip and turn, the background
 // dialog, the calculator and gauge colours. Every change shows at once in the drill window behind
 // it; OK passes the gradient on to the start window, Cancel (or Escape) puts everything back.
-class TFColor : public QDialog
+class TFColor : public LazyDialog
 {
     Q_OBJECT
 
@@ -29,7 +29,6 @@ public:
     // Reads and keeps the texts; they are applied when the dialog is next shown.
     void LoadCaptions();
 
-    void setVisible(bool visible) override;
     void reject() override; // Cancel, Escape and the system's close command
 
 protected:
@@ -38,7 +37,7 @@ protected:
 private:
     struct Controls;
 
-    void buildControls();
+    void buildControls() override;
     void applyCaptions();
     void connectControls();
     void step(const std::function<void()> &work);

@@ -30,7 +30,7 @@ struct TMakeBackGround::Controls
 
 TMakeBackGround::TMakeBackGround(ProgramState &state, ColourTargets &targets, QWidget *parent,
                                  std::unique_ptr<ColourChooser> chooser)
-    : QDialog(parent, kNoTitleButtons), m_state(state),
+    : LazyDialog(parent, kNoTitleButtons), m_state(state),
       m_chooser(chooser ? std::move(chooser) : std::make_unique<QtColourChooser>(this)),
       m_steps(targets, *m_chooser), m_texts(Captions::designTime(CaptionSections::MakeBackGround))
 {
@@ -100,13 +100,6 @@ void TMakeBackGround::buildControls()
 void TMakeBackGround::showMiddleButtonState()
 {
     m_ui->BitBtn2->setEnabled(m_steps.middleColourEnabled());
-}
-
-void TMakeBackGround::setVisible(bool visible)
-{
-    if (visible && !m_ui)
-        buildControls();
-    QDialog::setVisible(visible);
 }
 
 void TMakeBackGround::showEvent(QShowEvent *event)

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "languagecatalog.h"
+#include "lazydialog.h"
 #include "programstate.h"
 #include "screencolours.h"
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 
 // The background dialog: the drill window's gradient designed colour by colour (start, middle,
 // end) and the double gradient switched by the caption-less check box over the middle button.
-class TMakeBackGround : public QDialog
+class TMakeBackGround : public LazyDialog
 {
     Q_OBJECT
 
@@ -23,15 +23,13 @@ public:
     // Reads and keeps the texts; they are applied when the dialog is next shown.
     void LoadCaptions();
 
-    void setVisible(bool visible) override;
-
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     struct Controls;
 
-    void buildControls();
+    void buildControls() override;
     void applyCaptions();
     void showMiddleButtonState();
     void step(const std::function<void()> &work);

@@ -28,7 +28,7 @@ const QColor kMaroon(0x80, 0x00, 0x00);
 } // namespace
 
 TFAudio::TFAudio(ProgramState &state, SoundService &sound, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state),
+    : LazyDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state),
       m_context(sound.context()), m_options(sound.options()), m_texts(Captions::designTime(CaptionSections::FAudio))
 {
     setObjectName(QStringLiteral("FAudio"));
@@ -43,18 +43,8 @@ TFAudio::TFAudio(ProgramState &state, SoundService &sound, QWidget *parent)
     step([this] { FormCreate(); });
 }
 
-void TFAudio::setVisible(bool visible)
-{
-    if (visible)
-        buildControls();
-    QDialog::setVisible(visible);
-}
-
 void TFAudio::buildControls()
 {
-    if (m_built)
-        return;
-    m_built = true;
     buildMainArea();
     buildBrowser();
     applyCaptions();
@@ -299,7 +289,7 @@ void TFAudio::keyPressEvent(QKeyEvent *event)
 {
     // Escape belongs to the browser's Cancel; with the browser hidden it does nothing.
     if (event->key() == Qt::Key_Escape) {
-        if (m_built && Panel1->isVisible())
+        if (controlsBuilt() && Panel1->isVisible())
             BitBtn3->click();
         return;
     }

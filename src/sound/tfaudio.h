@@ -1,9 +1,9 @@
 #pragma once
 
 #include "languagecatalog.h"
+#include "lazydialog.h"
 #include "programstate.h"
 
-#include <QDialog>
 #include <array>
 #include <functional>
 
@@ -24,7 +24,7 @@ class SoundService;
 // The sound sequence editor: the title of the selected sequence and, for each of its eight
 // events, the sound file that plays, chosen in a file browser at the window's right. It works
 // on the shared in-memory sequence and titles of SoundContext.
-class TFAudio : public QDialog
+class TFAudio : public LazyDialog
 {
     Q_OBJECT
 
@@ -40,8 +40,6 @@ public:
     // The Yes/No question of the OK step; tests answer it instead of a message box.
     void setConfirm(std::function<bool(const QString &question)> confirm) { m_confirm = std::move(confirm); }
 
-    void setVisible(bool visible) override; // the controls are made at the first showing
-
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -49,7 +47,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildControls(); // once, at the first showing
+    void buildControls() override;
     void buildMainArea();
     void buildBrowser();
     void step(const std::function<void()> &work);
@@ -93,7 +91,6 @@ private:
     SoundContext &m_context;
     SoundOptions &m_options;
     Captions m_texts;
-    bool m_built = false;
     bool m_changed = false;
     bool m_eventNamesRead = false; // the show step's texts are set only after the names were read
     QString m_folder;              // the browser's current folder

@@ -16,7 +16,7 @@
 #include <QScreen>
 
 TFSound::TFSound(ProgramState &state, SoundService &sound, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state),
+    : LazyDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state),
       m_options(sound.options()), m_texts(Captions::designTime(CaptionSections::FSound))
 {
     setObjectName(QStringLiteral("FSound"));
@@ -29,18 +29,8 @@ TFSound::TFSound(ProgramState &state, SoundService &sound, QWidget *parent)
     step([this] { LoadCaptions(); }); // the create step
 }
 
-void TFSound::setVisible(bool visible)
-{
-    if (visible)
-        buildControls();
-    QDialog::setVisible(visible);
-}
-
 void TFSound::buildControls()
 {
-    if (m_built)
-        return;
-    m_built = true;
     RadioGroup1 = new QGroupBox(this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setGeometry(8, 8, 234, 96);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "languagecatalog.h"
+#include "lazydialog.h"
 #include "programstate.h"
 #include "soundoptions.h"
 
-#include <QDialog>
 #include <array>
 #include <functional>
 
@@ -18,7 +18,7 @@ class SoundService;
 
 // The sound options dialog: choose one of five sound sequences or silence, listen to it, or
 // open the sequence editor. Its steps live in SoundOptions; this window only draws them.
-class TFSound : public QDialog, private SoundOptionsView
+class TFSound : public LazyDialog, private SoundOptionsView
 {
     Q_OBJECT
 
@@ -34,15 +34,13 @@ public:
     // Shows the dialog modally and runs its activate step; returns when OK closed it.
     int exec() override;
 
-    void setVisible(bool visible) override; // the controls are made at the first showing
-
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildControls(); // once, at the first showing
+    void buildControls() override;
     void showOptions(const SoundOptionsDisplay &shown) override;
     void openEditor() override;
     void applyCaptions();
@@ -52,7 +50,6 @@ private:
     SoundOptions &m_options;
     Captions m_texts;
     std::function<void()> m_openEditor;
-    bool m_built = false;
     QGroupBox *RadioGroup1 = nullptr; // the sequences: silence and the five titles
     QButtonGroup *m_choices = nullptr;
     std::array<QRadioButton *, 6> m_items{};

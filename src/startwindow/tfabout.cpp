@@ -44,7 +44,7 @@ void line(QWidget *parent, const char *name, QPoint at)
 } // namespace
 
 TFAbout::TFAbout(const DataFolders &folders, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : LazyDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_folders(folders)
 {
     setObjectName(QStringLiteral("FAbout"));
@@ -52,19 +52,9 @@ TFAbout::TFAbout(const DataFolders &folders, QWidget *parent)
     setFixedSize(281, 266);
 }
 
-void TFAbout::setVisible(bool visible)
-{
-    if (visible)
-        buildControls();
-    QDialog::setVisible(visible);
-}
-
 // Made at the first opening: nothing of the box is needed before.
 void TFAbout::buildControls()
 {
-    if (m_Image1)
-        return;
-
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);

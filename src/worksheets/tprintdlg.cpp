@@ -43,7 +43,7 @@ QPushButton *pushButton(QWidget *parent, const char *name, QRect geometry)
 } // namespace
 
 TPrintDlg::TPrintDlg(ProgramState &state, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state),
+    : LazyDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state),
       m_texts(Captions::designTime(CaptionSections::PrintDlg)), m_printStep(state.random),
       m_engine(std::make_unique<ReportEngine>(this))
 {
@@ -58,18 +58,8 @@ TPrintDlg::TPrintDlg(ProgramState &state, QWidget *parent)
     m_printStep.resetDrawState();
 }
 
-void TPrintDlg::setVisible(bool visible)
-{
-    if (visible)
-        buildControls();
-    QDialog::setVisible(visible);
-}
-
 void TPrintDlg::buildControls()
 {
-    if (m_Bevel1)
-        return;
-
     m_Bevel1 = new QFrame(this);
     m_Bevel1->setObjectName(QStringLiteral("Bevel1"));
     m_Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -120,7 +110,7 @@ void TPrintDlg::LoadCaptions()
 
 int TPrintDlg::showModal()
 {
-    buildControls(); // the show step fills them before the dialog is on screen
+    makeControls(); // the show step fills them before the dialog is on screen
     FormShow();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "languagecatalog.h"
+#include "lazydialog.h"
 #include "printstep.h"
 #include "programstate.h"
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 
@@ -17,7 +17,7 @@ class ReportEngine;
 
 // The print dialog: which worksheet, which operation mode for the random sheet, screen or paper.
 // It holds the worksheet texts of the current language and the draw state for the whole run.
-class TPrintDlg : public QDialog
+class TPrintDlg : public LazyDialog
 {
     Q_OBJECT
 
@@ -48,10 +48,8 @@ public:
     const PrintStep &printStep() const { return m_printStep; }
     ReportEngine &engine() { return *m_engine; }
 
-    void setVisible(bool visible) override; // the controls are made at the first showing
-
 private:
-    void buildControls(); // once, at the first showing
+    void buildControls() override;
     void FormShow();
     void selectOperation();
     void applyCaptions();
