@@ -1,11 +1,16 @@
 // The text-file reader and writer: whatever the bytes, what is written once reads back and writes
-// again unchanged, on disk as in memory; read line by line, a file gives the lines read whole.
+// again unchanged, on disk as in memory; read line by line, a file gives the lines read whole; and
+// the bytes decode as the Windows-1252 codec itself decodes them.
 #include "fuzzsupport.h"
 #include "textfile.h"
 
+#include <QStringDecoder>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QStringList lines = TextFile::splitLines(TextFile::decode(Fuzz::bytes(data, size)));
+    const QString decoded = TextFile::decode(Fuzz::bytes(data, size));
+    Fuzz::check(decoded == QStringDecoder("windows-1252").decode(Fuzz::bytes(data, size)), "decodes as the codec");
+    const QStringList lines = TextFile::splitLines(decoded);
     const QByteArray once = TextFile::joinLines(lines);
     const QStringList again = TextFile::splitLines(TextFile::decode(once));
     Fuzz::check(TextFile::joinLines(again) == once, "joining the lines read back gives the same bytes");

@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QSaveFile>
+
+#include <algorithm>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -12,28 +14,51 @@ namespace TextFile {
 namespace {
 const char *const kCodec = "windows-1252";
 constexpr qint64 kChunk = 64 * 1024;
+
+// Windows-1252 is Latin-1 except in 0x80-0x9F. Text without those bytes or characters is converted
+// as Latin-1, so the codec, and with it ICU's converter data, is opened only for text that needs it.
+bool isLatin1Part(char32_t c)
+{
+    return c <= 0xFF && (c < 0x80 || c > 0x9F);
 }
+
+bool hasOnlyLatin1Part(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char b) { return isLatin1Part(uchar(b)); });
+}
+
+QString decodeWith(std::optional<QStringDecoder> &decoder, QByteArrayView bytes)
+{
+    if (hasOnlyLatin1Part(bytes))
+        return QString::fromLatin1(bytes);
+    if (!decoder)
+        decoder.emplace(kCodec);
+    return decoder->decode(bytes);
+}
+} // namespace
 
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder decoder(kCodec);
-    return decoder.decode(bytes);
+    std::optional<QStringDecoder> decoder;
+    return decodeWith(decoder, bytes);
 }
 
 QByteArray encode(const QString &text)
 {
     // The encoder substitutes 0x1A for what it cannot hold; we want '?' instead,
     // so encode one code point at a time and check each result.
-    QStringEncoder encoder(kCodec, QStringConverter::Flag::Stateless);
+    std::optional<QStringEncoder> encoder;
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype len = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
         const QStringView cp = QStringView(text).mid(i, len);
-        if (cp.size() == 1 && cp.front().unicode() < 0x80) {
+        if (cp.size() == 1 && isLatin1Part(cp.front().unicode())) {
             out.append(char(cp.front().unicode()));
         } else {
-            const QByteArray one = encoder.encode(cp);
+            if (!encoder)
+                encoder.emplace(kCodec, QStringConverter::Flag::Stateless);
+            const QByteArray one = encoder->encode(cp);
             const bool substituted = one.size() != 1 || (one.at(0) == 0x1A && cp.front() != QChar(0x1A));
             out.append(substituted ? '?' : one.at(0));
         }
@@ -91,7 +116,7 @@ void writeLines(const QString &path, const QStringList &lines)
         throw AppError::cannotCreate(path);
 }
 
-LineReader::LineReader(const QString &path) : m_file(path), m_decoder(kCodec)
+LineReader::LineReader(const QString &path) : m_file(path)
 {
     if (!m_file.open(QIODevice::ReadOnly))
         throw AppError::cannotOpen(path);
@@ -115,7 +140,7 @@ bool LineReader::next(QString &line)
     }
     if (end == m_buffer.size() && end == m_start)
         return false; // a final line end adds no line
-    line = m_decoder.decode(QByteArrayView(m_buffer).sliced(m_start, end - m_start));
+    line = decodeWith(m_decoder, QByteArrayView(m_buffer).sliced(m_start, end - m_start));
     if (end < m_buffer.size()) {
         if (m_buffer.at(end) == '\r' && end + 1 < m_buffer.size() && m_buffer.at(end + 1) == '\n')
             ++end;

@@ -6,6 +6,8 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <optional>
+
 // Whole-file text I/O in Windows-1252 with CR LF line ends.
 namespace TextFile {
 
@@ -35,7 +37,7 @@ private:
     bool readMore();
 
     QFile m_file;
-    QStringDecoder m_decoder;
+    std::optional<QStringDecoder> m_decoder; // opened at the first line that needs it
     QByteArray m_buffer;
     qsizetype m_start = 0;   // where the next line begins in m_buffer
     qsizetype m_scanned = 0; // how far m_buffer was searched for its line end

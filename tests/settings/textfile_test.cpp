@@ -4,6 +4,8 @@
 #include "textfile.h"
 
 #include <QDir>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -29,6 +31,25 @@ TEST(TextFile, UsesWindows1252AndReplacesWhatItCannotHold)
     EXPECT_EQ(TextFile::encode(QString::fromUtf8("é€÷ß")), QByteArray("\xE9\x80\xF7\xDF"));
     EXPECT_EQ(TextFile::encode(QString::fromUtf8("aΩ😀b")), QByteArray("a??b"));
     EXPECT_EQ(TextFile::decode(QByteArray("Altern\xE9 \x80")), QString::fromUtf8("Alterné €"));
+}
+
+// Most text is converted without the codec; every byte and character must come out as the codec
+// itself converts it, alone and among others.
+TEST(TextFile, ConvertsExactlyAsTheWindows1252Codec)
+{
+    QStringDecoder decoder("windows-1252");
+    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
+    for (int b = 0; b < 256; ++b) {
+        SCOPED_TRACE(b);
+        const QByteArray bytes = QByteArray("a") + char(b) + "\xE9";
+        EXPECT_EQ(TextFile::decode(bytes), decoder.decode(bytes));
+    }
+    for (char16_t c = 0; c < 0x300; ++c) {
+        SCOPED_TRACE(int(c));
+        const QByteArray byCodec = encoder.encode(QStringView(&c, 1));
+        const bool held = byCodec.size() == 1 && (byCodec.at(0) != 0x1A || c == 0x1A);
+        EXPECT_EQ(TextFile::encode(QString(QChar(c))), held ? byCodec : QByteArray("?"));
+    }
 }
 
 TEST(TextFile, WritesCrLfAfterEveryLineAndReadsTheSameLinesBack)
