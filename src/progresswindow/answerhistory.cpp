@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <utility>
+
 AnswerHistory::AnswerHistory(const ProgramState &state) : m_state(state)
 {
     m_recorder = std::make_unique<AnswerRecorder>(
@@ -17,6 +19,8 @@ AnswerHistory::AnswerHistory(const ProgramState &state) : m_state(state)
 
 void AnswerHistory::open()
 {
+    if (std::exchange(m_opened, true))
+        return;
     if (m_state.folders.user.isEmpty())
         return; // no user folder: the first answer says that nothing is stored
     QDir().mkpath(m_state.folders.user);

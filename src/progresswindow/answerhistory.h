@@ -15,7 +15,8 @@ class AnswerHistory
 public:
     explicit AnswerHistory(const ProgramState &state);
 
-    // Opens the history file; call once the folders are known.
+    // Opens the history file once, when it is first needed: nothing is recorded before the first
+    // drill, and the database library is loaded only then. Call once the folders are known.
     void open();
     AnswerLog &log() { return *m_recorder; }
     HistoryStore &store() { return m_store; }
@@ -29,6 +30,7 @@ private:
     HistoryStore m_store;
     std::unique_ptr<AnswerRecorder> m_recorder;
     QWidget *m_parent = nullptr;
+    bool m_opened = false;
 };
 
 // A message box that does not block: the window behind it goes on working.

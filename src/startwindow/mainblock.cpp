@@ -53,7 +53,7 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
 
     // Beyond the fixed create order: the answer history and the progress map.
     m_history = std::make_unique<AnswerHistory>(m_state);
-    m_history->setMessageParent(m_drill.get()); // opened once the start window is on screen
+    m_history->setMessageParent(m_drill.get()); // opened at the first drill or progress map
     m_drill->session().setAnswerLog(&m_history->log());
     // The progress map is made at its first opening; until then only its menu item's text is read.
     const auto progressCaptions = [this] {
@@ -95,6 +95,7 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
     links.about = m_about.get();
     links.openPrintDialog = [this] { m_print->showModal(); };
     links.openProgress = [this] { progressWindow().showModal(); };
+    links.drillStarting = [this] { m_history->open(); };
     // After the start window's own texts, in this order.
     links.reloadCaptions = {
         [this] { m_drill->LoadCaptions(); },
@@ -116,6 +117,7 @@ MainBlock::~MainBlock() = default;
 TFProgress &MainBlock::progressWindow()
 {
     if (!m_progress) {
+        m_history->open();
         m_progress = std::make_unique<TFProgress>(m_state, m_history->store(), WebLinks::kHomePage, m_start.get());
         m_progress->LoadCaptions();
     }
@@ -157,7 +159,6 @@ void MainBlock::showStartWindow()
     // The activate step runs once the window is on screen, as it does when a window becomes the
     // active one: a message box it shows then opens over a window already drawn.
     waitUntilExposed(m_start.get());
-    m_history->open(); // nothing is recorded before the first drill
     m_start->FormActivate();
 }
 

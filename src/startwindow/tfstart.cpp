@@ -235,6 +235,8 @@ void TFStart::BitBtn2Click()
     TFCalculator *drill = m_links.drillWindow;
     drill->setWindowState(windowState() & ~Qt::WindowActive);
     hide();
+    if (m_links.drillStarting)
+        m_links.drillStarting();
     drill->exec();
     // The drill window hands its window state back as it closes.
     setWindowState(drill->windowState() & ~Qt::WindowActive);

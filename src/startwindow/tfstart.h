@@ -32,6 +32,7 @@ public:
         TFAbout *about = nullptr;
         std::function<void()> openPrintDialog; // shows TPrintDlg modally
         std::function<void()> openProgress;    // the progress map
+        std::function<void()> drillStarting;   // before the drill window opens
         // LoadCaptions of every other window, in the order a language switch reloads them.
         std::vector<std::function<void()>> reloadCaptions;
     };

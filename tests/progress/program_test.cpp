@@ -57,20 +57,44 @@ TEST_F(ProgramWithHistory, DrillAnswersAreStoredAndShownThroughF9AndTheFileMenu)
     EXPECT_TRUE(opened);
 }
 
-TEST_F(ProgramWithHistory, ADamagedHistoryIsSetAsideWithAMessageThatDoesNotBlock)
+namespace {
+
+QMessageBox *visibleNotice()
 {
-    install();
-    putUser(HistoryStore::kFileName, QByteArray("not a database ").repeated(200));
-    start();
-    QCoreApplication::processEvents();
-    QMessageBox *notice = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == "HistoryNotice" && w->isVisible())
-            notice = qobject_cast<QMessageBox *>(w);
-    ASSERT_TRUE(notice);
-    EXPECT_TRUE(notice->text().startsWith("The answer history could not be read. It was kept as "));
-    EXPECT_FALSE(notice->isModal());
+            return qobject_cast<QMessageBox *>(w);
+    return nullptr;
+}
+
+} // namespace
+
+// The history is opened at the first drill, not at start-up: a damaged one is found then.
+TEST_F(ProgramWithHistory, ADamagedHistoryIsSetAsideAtTheFirstDrillWithAMessageThatDoesNotBlock)
+{
+    install();
+    const QByteArray damaged = QByteArray("not a database ").repeated(200);
+    putUser(HistoryStore::kFileName, damaged);
+    putUser("sys/choices.txt", "7\r\n");
+    start();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(visibleNotice());
+    EXPECT_EQ(fileBytes(historyPath()), damaged);
+
+    QString noticeText;
+    bool noticeModal = true;
+    whenModal([&](QWidget *drill) {
+        QTest::qWaitFor([] { return visibleNotice() != nullptr; }, 2000);
+        if (QMessageBox *notice = visibleNotice()) {
+            noticeText = notice->text();
+            noticeModal = notice->isModal();
+            notice->close();
+        }
+        drill->close();
+    });
+    click("BitBtn2");
+    EXPECT_TRUE(noticeText.startsWith("The answer history could not be read. It was kept as ")) << qPrintable(noticeText);
+    EXPECT_FALSE(noticeModal);
     const QStringList aside = QDir(temp.folders().user).entryList({"history.sqlite.damaged-*"});
     EXPECT_EQ(aside.size(), 1);
-    notice->close();
 }
