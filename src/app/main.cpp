@@ -53,11 +53,13 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Quorvel"));
     // The desktop entry's name without ".desktop", so desktops match the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
-    // The installed icon, beside the shared data folder.
-    const QString icon = QDir(QCoreApplication::applicationDirPath())
-                             .filePath(QStringLiteral("../../share/icons/hicolor/scalable/apps/quorvel.svg"));
-    if (QFileInfo::exists(icon))
-        QApplication::setWindowIcon(QIcon(icon));
     MainBlock program;
-    return program.run();
+    // The installed icon, beside the shared data folder. Drawing it for the window system takes
+    // longer than drawing the start window, so it is given once that window is on screen.
+    return program.run([] {
+        const QString icon = QDir(QCoreApplication::applicationDirPath())
+                                 .filePath(QStringLiteral("../../share/icons/hicolor/scalable/apps/quorvel.svg"));
+        if (QFileInfo::exists(icon))
+            QApplication::setWindowIcon(QIcon(icon));
+    });
 }

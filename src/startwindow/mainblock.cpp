@@ -153,17 +153,19 @@ void waitUntilExposed(QWidget *widget)
 
 } // namespace
 
-void MainBlock::showStartWindow()
+void MainBlock::showStartWindow(const std::function<void()> &onScreen)
 {
     m_start->show();
     // The activate step runs once the window is on screen, as it does when a window becomes the
     // active one: a message box it shows then opens over a window already drawn.
     waitUntilExposed(m_start.get());
+    if (onScreen)
+        onScreen();
     m_start->FormActivate();
 }
 
-int MainBlock::run()
+int MainBlock::run(const std::function<void()> &onScreen)
 {
-    showStartWindow();
+    showStartWindow(onScreen);
     return QApplication::exec();
 }

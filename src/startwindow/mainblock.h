@@ -4,6 +4,7 @@
 #include "soundservice.h"
 #include "startenvironment.h"
 
+#include <functional>
 #include <memory>
 
 class AnswerHistory;
@@ -32,9 +33,10 @@ public:
     ~MainBlock();
 
     // Shows the start window (its show step runs) and then runs its activate step, once.
-    void showStartWindow();
+    void showStartWindow(const std::function<void()> &onScreen = {});
     // Shows the start window and runs the event loop until the quit step ends it.
-    int run();
+    // 'onScreen' runs once the start window is on screen, before its activate step.
+    int run(const std::function<void()> &onScreen = {});
 
     ProgramState &state() { return m_state; }
     TFStart &startWindow() { return *m_start; }

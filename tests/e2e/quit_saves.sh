@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # End to end: installs the build into a temporary prefix, starts the installed bin/quorvel under
 # Xvfb with a fresh home holding a prepared settings file and choice file, quits it with the
-# keyboard (Return on the focused Quit button) and compares the files it wrote byte for byte.
+# keyboard (Return on the focused Quit button) and compares the files it wrote byte for byte. The
+# start window must have the program's icon by then.
 #   quit_saves.sh <build folder>
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
-for tool in Xvfb xdotool cmake pulseaudio pactl; do
+for tool in Xvfb xdotool xprop cmake pulseaudio pactl; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool (tools/setup test installs it)" >&2; exit 1; }
 done
 
@@ -48,6 +49,15 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Quorvel$' | hea
 if [ -z "$window" ]; then
     echo "the start window did not appear; the program said:" >&2
     cat "$work/program.log" >&2
+    exit 1
+fi
+# The icon is given once the window is on screen.
+for _ in $(seq 50); do
+    xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (' && break
+    sleep 0.1
+done
+if ! xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -q 'Icon ('; then
+    echo "the start window has no icon" >&2
     exit 1
 fi
 # No window manager here: give the window the keyboard focus directly.

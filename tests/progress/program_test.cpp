@@ -84,7 +84,7 @@ TEST_F(ProgramWithHistory, ADamagedHistoryIsSetAsideAtTheFirstDrillWithAMessageT
     QString noticeText;
     bool noticeModal = true;
     whenModal([&](QWidget *drill) {
-        QTest::qWaitFor([] { return visibleNotice() != nullptr; }, 2000);
+        EXPECT_TRUE(QTest::qWaitFor([] { return visibleNotice() != nullptr; }, 2000));
         if (QMessageBox *notice = visibleNotice()) {
             noticeText = notice->text();
             noticeModal = notice->isModal();
