@@ -3,6 +3,7 @@
 #include "gradient.h"
 #include "helpviewer.h"
 #include "linklabel.h"
+#include "picturelabel.h"
 #include "userinterface.h"
 
 #include <QAction>
@@ -100,7 +101,7 @@ TFStart::Controls::Controls(QMainWindow *window)
     BitBtn3 = button("BitBtn3", {248, 22, 208, 30});
     BitBtn4 = button("BitBtn4", {248, 58, 208, 30});
 
-    Image4 = named(new QLabel(GroupBox1), "Image4");
+    Image4 = named(new PictureLabel(GroupBox1), "Image4");
     Image4->setGeometry(276, 98, 153, 41);
     Label3 = named(new LinkLabel(GroupBox1), "Label3");
     Label3->setText(QStringLiteral("Web Page"));
@@ -211,7 +212,7 @@ void TFStart::Controls::setPictures(const DataFolders &folders)
     BitBtn2->setIcon(pictureIcon(folders, QStringLiteral("calculator")));
     BitBtn1->setIcon(pictureIcon(folders, QStringLiteral("cross")));
     BitBtn5->setIcon(pictureIcon(folders, QStringLiteral("shapes")));
-    Image4->setPixmap(UserInterface::picturePixmap(folders, QStringLiteral("logo"), Image4->size()));
+    Image4->setPicture(UserInterface::picturePath(folders, QStringLiteral("logo")));
     m_speakerPicture = UserInterface::picturePath(folders, QStringLiteral("speaker-on"));
 }
 

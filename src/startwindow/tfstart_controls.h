@@ -6,6 +6,7 @@
 
 class HelpViewer;
 class LinkLabel;
+class PictureLabel;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -28,7 +29,7 @@ struct TFStart::Controls
     QFrame *Bevel1;                      // separator between the tables and the right half
     QPushButton *BitBtn3;                // Select all
     QPushButton *BitBtn4;                // Inverse selection
-    QLabel *Image4;                      // logo
+    PictureLabel *Image4;                // logo
     LinkLabel *Label3;                   // web link
     QPushButton *BitBtn9;                // Expert options
     QPushButton *BitBtn2;                // Start

@@ -262,3 +262,18 @@ TEST_F(StartProgram, WebLinkOpensTheHomePageAndReportsAFailure)
     EXPECT_EQ(opened, QStringList({WebLinks::kHomePage, WebLinks::kHomePage}));
     EXPECT_EQ(messages, QStringList({"Web Browser Error!"}));
 }
+
+// The logo is drawn from its file at the first paint, and looks as the label with its pixmap did.
+TEST_F(StartProgram, TheLogoLooksAsALabelShowingItsPixmap)
+{
+    install();
+    start();
+    QWidget *logo = find("Image4");
+    QLabel label(logo->parentWidget());
+    label.setGeometry(logo->geometry());
+    label.setPixmap(QIcon(dataPath("pictures/logo.svg")).pixmap(logo->size()));
+    label.show();
+    const QImage drawn = logo->grab().toImage();
+    EXPECT_EQ(drawn, label.grab().toImage());
+    EXPECT_NE(drawn, QLabel(logo->parentWidget()).grab(QRect(QPoint(), logo->size())).toImage()); // not blank
+}

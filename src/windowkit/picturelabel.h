@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QWidget>
+
+// A picture file shown as a label shows a pixmap (left, centred in height), but drawn from the file
+// only when first painted, so a window's creation does not pay for parsing it.
+class PictureLabel : public QWidget
+{
+public:
+    explicit PictureLabel(QWidget *parent);
+
+    void setPicture(const QString &path);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QIcon m_picture;
+    QPixmap m_drawn; // at the widget's size, from the first paint
+};
