@@ -212,7 +212,7 @@ void TFStart::Controls::setPictures(const DataFolders &folders)
     BitBtn2->setIcon(pictureIcon(folders, QStringLiteral("calculator")));
     BitBtn1->setIcon(pictureIcon(folders, QStringLiteral("cross")));
     BitBtn5->setIcon(pictureIcon(folders, QStringLiteral("shapes")));
-    Image4->setPicture(UserInterface::picturePath(folders, QStringLiteral("logo")));
+    Image4->setPicture(pictureIcon(folders, QStringLiteral("logo")));
     m_speakerPicture = UserInterface::picturePath(folders, QStringLiteral("speaker-on"));
 }
 

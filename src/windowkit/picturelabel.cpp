@@ -7,9 +7,9 @@ PictureLabel::PictureLabel(QWidget *parent) : QWidget(parent)
 {
 }
 
-void PictureLabel::setPicture(const QString &path)
+void PictureLabel::setPicture(const QIcon &picture)
 {
-    m_picture = QIcon(path);
+    m_picture = picture;
     m_drawn = QPixmap();
     update();
 }

@@ -4,14 +4,14 @@
 #include <QPixmap>
 #include <QWidget>
 
-// A picture file shown as a label shows a pixmap (left, centred in height), but drawn from the file
-// only when first painted, so a window's creation does not pay for parsing it.
+// A picture shown as a label shows a pixmap (left, centred in height), but drawn only when first
+// painted, so a window's creation does not pay for drawing it.
 class PictureLabel : public QWidget
 {
 public:
     explicit PictureLabel(QWidget *parent);
 
-    void setPicture(const QString &path);
+    void setPicture(const QIcon &picture);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

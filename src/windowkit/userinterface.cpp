@@ -2,6 +2,7 @@
 
 #include "apperror.h"
 #include "pathresolve.h"
+#include "svgiconengine.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -130,7 +131,7 @@ QString picturePath(const DataFolders &folders, const QString &name)
 
 QIcon pictureIcon(const DataFolders &folders, const QString &name)
 {
-    return QIcon(picturePath(folders, name));
+    return QIcon(new SvgIconEngine(picturePath(folders, name)));
 }
 
 QPixmap picturePixmap(const DataFolders &folders, const QString &name, QSize size)
