@@ -43,12 +43,15 @@ MainBlock::MainBlock(StartEnvironment environment) : m_sound(m_state, environmen
     m_soundEditor = std::make_unique<TFAudio>(m_state, m_sound);
     m_windowColours = std::make_unique<WindowColours>(*m_drill, *m_start->gradient());
     m_colours = std::make_unique<TFColor>(m_state, *m_windowColours, m_drill.get());
-    m_printAllWith = std::make_unique<Report>(WorksheetLayouts::tablesWithAnswers(WebLinks::kHomePage));
-    m_printAllWithout = std::make_unique<Report>(WorksheetLayouts::tablesWithoutAnswers(WebLinks::kHomePage));
-    m_printRandom = std::make_unique<Report>(WorksheetLayouts::random(WebLinks::kHomePage));
+    const auto layout = [](PageLayout (*make)(const QString &)) {
+        return std::function<PageLayout()>([make] { return make(WebLinks::kHomePage); });
+    };
+    m_printAllWith = std::make_unique<Report>(layout(WorksheetLayouts::tablesWithAnswers));
+    m_printAllWithout = std::make_unique<Report>(layout(WorksheetLayouts::tablesWithoutAnswers));
+    m_printRandom = std::make_unique<Report>(layout(WorksheetLayouts::random));
     m_background = std::make_unique<TMakeBackGround>(m_state, *m_windowColours, m_colours.get());
     m_about = std::make_unique<TFAbout>(m_state.folders, m_start.get());
-    m_printGrid = std::make_unique<Report>(WorksheetLayouts::grid(WebLinks::kHomePage));
+    m_printGrid = std::make_unique<Report>(layout(WorksheetLayouts::grid));
     m_soundTest = std::make_unique<TFSoundTest>();
 
     // Beyond the fixed create order: the answer history and the progress map.

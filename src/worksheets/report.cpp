@@ -14,9 +14,21 @@ const LayoutElement *PageLayout::find(const QString &elementName) const
     return const_cast<PageLayout *>(this)->find(elementName);
 }
 
+const PageLayout &Report::layout() const
+{
+    return made();
+}
+
+PageLayout &Report::made() const
+{
+    if (!m_layout)
+        m_layout = m_makeLayout();
+    return *m_layout;
+}
+
 LayoutElement *Report::element(const QString &name, ElementKind kind)
 {
-    LayoutElement *found = m_layout.find(name);
+    LayoutElement *found = made().find(name);
     Q_ASSERT_X(found && found->kind == kind, "Report", "no such element on this page");
     return found && found->kind == kind ? found : nullptr;
 }
@@ -29,7 +41,7 @@ void Report::setText(const QString &name, const QString &text)
 
 QString Report::text(const QString &name) const
 {
-    const LayoutElement *found = m_layout.find(name);
+    const LayoutElement *found = layout().find(name);
     return found ? found->text : QString();
 }
 
@@ -47,6 +59,6 @@ void Report::clearColumn(const QString &column)
 
 QStringList Report::lines(const QString &column) const
 {
-    const LayoutElement *found = m_layout.find(column);
+    const LayoutElement *found = layout().find(column);
     return found ? found->lines : QStringList();
 }

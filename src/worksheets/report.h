@@ -2,14 +2,19 @@
 
 #include "pagelayout.h"
 
+#include <functional>
+#include <optional>
+
 // One worksheet: its page layout with the texts of its slots and the lines of its columns.
 // Created once at program start; the print step fills it before each output.
 class Report
 {
 public:
     explicit Report(PageLayout layout) : m_layout(std::move(layout)) {}
+    // The layout is made at its first use, so a report that is never printed costs nothing.
+    explicit Report(std::function<PageLayout()> makeLayout) : m_makeLayout(std::move(makeLayout)) {}
 
-    const PageLayout &layout() const { return m_layout; }
+    const PageLayout &layout() const;
 
     // Naming an element the page does not have is a programming error; it changes nothing.
     void setText(const QString &element, const QString &text);
@@ -20,6 +25,8 @@ public:
 
 private:
     LayoutElement *element(const QString &name, ElementKind kind);
+    PageLayout &made() const;
 
-    PageLayout m_layout;
+    std::function<PageLayout()> m_makeLayout;
+    mutable std::optional<PageLayout> m_layout;
 };
