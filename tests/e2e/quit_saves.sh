@@ -51,12 +51,14 @@ if [ -z "$window" ]; then
     cat "$work/program.log" >&2
     exit 1
 fi
-# The icon is given once the window is on screen.
-for _ in $(seq 50); do
-    xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (' && break
+# The icon is given once the window is on screen. (Read whole: with pipefail, a grep -q that stops
+# reading early could fail the pipe.)
+has_icon() { [[ $(xprop -id "$window" _NET_WM_ICON 2>/dev/null || true) == *"Icon ("* ]]; }
+for _ in $(seq 200); do
+    has_icon && break
     sleep 0.1
 done
-if ! xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -q 'Icon ('; then
+if ! has_icon; then
     echo "the start window has no icon" >&2
     exit 1
 fi
