@@ -47,7 +47,7 @@ void TFCalculator::buildControls()
     m_announcer = std::make_unique<DrillAnnouncer>(*m_ui, this);
     m_ui->loadPictures(m_state.folders);
     connectControls();
-    // What the steps set until now, in the order the creation step and the steps since set it.
+    // What the creation step and the steps since have set, as controls made at creation would show it.
     applyCaptions();
     setCalculatorColor(m_look.calculator);
     showTopBarColours();
