@@ -7,7 +7,7 @@
 #include "linklabel.h"
 #include "userinterface.h"
 
-#include <QRegularExpressionValidator>
+#include "answervalidator.h"
 
 using UserInterface::pixelFont;
 using UserInterface::setColor;
@@ -79,7 +79,16 @@ QPushButton *pictureButton(QWidget *parent, const char *name, QRect geometry, QS
 
 } // namespace
 
-CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
+TGradient *CalculatorUi::makeBackground(QWidget *window)
+{
+    auto *workArea = make<QWidget>(window, "Panel12", {0, kTopBarHeight, 746, 558 - kTopBarHeight});
+    auto *gradient = new TGradient(workArea);
+    gradient->setObjectName(QStringLiteral("Gradient1"));
+    return gradient;
+}
+
+CalculatorUi::CalculatorUi(QWidget *window, TGradient *background, const DataFolders &folders)
+    : Panel12(background->parentWidget()), Gradient1(background)
 {
 
     // Top bar: operation list on the left, the five window buttons on the right.
@@ -95,10 +104,7 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     for (int i = 0; i < 5; ++i)
         *topButtons[i].button = pictureButton(Panel18, topButtons[i].name, {4 + i * 104, 3, 102, 26}, {16, 16});
 
-    // Working area: the gradient behind everything, the centre panel in the middle.
-    Panel12 = make<QWidget>(window, "Panel12", {0, kTopBarHeight, 746, 558 - kTopBarHeight});
-    Gradient1 = new TGradient(Panel12);
-    Gradient1->setObjectName(QStringLiteral("Gradient1"));
+    // Working area, over the gradient: the centre panel in the middle.
     Button1 = make<QPushButton>(Panel12, "Button1", {0, 0, 40, 20});
     Button1->setAccessibleName(QStringLiteral("Show the answer now"));
     Button1->setFocusPolicy(Qt::NoFocus); // out of the tab chain; the drill gives it the focus itself
@@ -119,7 +125,7 @@ CalculatorUi::CalculatorUi(QWidget *window, const DataFolders &folders)
     Ans->setFont(displayFont);
     Ans->setFrame(false);
     Ans->setMaxLength(3);
-    Ans->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), Ans));
+    Ans->setValidator(new AnswerValidator(Ans));
     setColor(Ans, QPalette::Base, kDisplay);
     setColor(Ans, QPalette::Text, kNavy);
     Ans->setAccessibleName(QStringLiteral("Answer"));

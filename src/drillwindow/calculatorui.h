@@ -28,7 +28,11 @@ struct CalculatorUi
     static constexpr QSize kDesignSize{746, 558};
     static constexpr int kTopBarHeight = 41;
 
-    CalculatorUi(QWidget *window, const DataFolders &folders);
+    // The working area (Panel12) with its gradient, returned: made with the window, because the
+    // start window and the colour dialogs set the gradient before the window is first shown.
+    static TGradient *makeBackground(QWidget *window);
+    // The other controls, made at the window's first showing over 'background'.
+    CalculatorUi(QWidget *window, TGradient *background, const DataFolders &folders);
 
     // The pictures are drawn when the window is first shown, which keeps start-up quick.
     void loadPictures(const DataFolders &folders);

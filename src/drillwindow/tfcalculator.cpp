@@ -15,8 +15,8 @@
 #include <QKeyEvent>
 
 TFCalculator::TFCalculator(ProgramState &state, DrillSound &sound, const QString &title, QWidget *parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-                          | Qt::WindowCloseButtonHint),
+    : LazyDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                             | Qt::WindowCloseButtonHint),
       m_state(state), m_texts(Captions::designTime(CaptionSections::FCalculator))
 {
     setObjectName(QStringLiteral("FCalculator"));
@@ -24,8 +24,7 @@ TFCalculator::TFCalculator(ProgramState &state, DrillSound &sound, const QString
     setFont(UserInterface::pixelFont(QStringLiteral("Arial"), 13));
     resize(CalculatorUi::kDesignSize);
     setMinimumSize(CalculatorUi::kDesignSize);
-    m_ui = std::make_unique<CalculatorUi>(this, state.folders);
-    m_announcer = std::make_unique<DrillAnnouncer>(*m_ui, this);
+    m_gradient = CalculatorUi::makeBackground(this);
 
     m_timer1 = std::make_unique<QtTimerBackend>([this] { step([this] { m_session->thinkingTimeOut(); }); });
     m_timer2 = std::make_unique<QtTimerBackend>([this] { step([this] { m_session->displayTimeOut(); }); });
@@ -33,7 +32,6 @@ TFCalculator::TFCalculator(ProgramState &state, DrillSound &sound, const QString
     m_session = std::make_unique<DrillSession>(DrillSession::Links{state.settings, state.LBChoice, state.LBRange,
                                                                    state.random, *this, sound, *m_timer1, *m_timer2,
                                                                    *m_timer3});
-    connectControls();
     applyCaptions(); // the French design texts, until the language file is read
 
     // Creation step.
@@ -41,7 +39,23 @@ TFCalculator::TFCalculator(ProgramState &state, DrillSound &sound, const QString
     setCalculatorColor(state.settings.CalcColor);
     setWindowTitle(title);
     m_session->created();
+}
+
+void TFCalculator::buildControls()
+{
+    m_ui = std::make_unique<CalculatorUi>(this, m_gradient, m_state.folders);
+    m_announcer = std::make_unique<DrillAnnouncer>(*m_ui, this);
+    m_ui->loadPictures(m_state.folders);
+    connectControls();
+    // What the creation step and the steps since have set, as controls made at creation would show it.
+    applyCaptions();
+    setCalculatorColor(m_look.calculator);
+    showTopBarColours();
+    setSoundButtonEnabled(m_look.soundButtonEnabled);
+    if (m_look.soundButtonOn)
+        setSoundButtonOn(*m_look.soundButtonOn);
     render(m_session->display());
+    arrangeControls();
 }
 
 TFCalculator::~TFCalculator() = default;
@@ -64,7 +78,7 @@ DrillSession &TFCalculator::session()
 
 TGradient *TFCalculator::gradient() const
 {
-    return m_ui->Gradient1;
+    return m_gradient;
 }
 
 void TFCalculator::step(const std::function<void()> &work)
@@ -137,6 +151,10 @@ void TFCalculator::LoadCaptions()
 
 void TFCalculator::applyCaptions()
 {
+    if (!controlsBuilt()) {
+        m_session->setTexts(m_texts);
+        return; // the controls take them when they are made
+    }
     CalculatorUi &ui = *m_ui;
     const auto t = [this](const char16_t *key) { return m_texts.text(key); };
     ui.BitBtn1->setText(t(u"vCaptionBtn1"));
@@ -187,14 +205,26 @@ QColor toColor(ColorValue c)
 
 void TFCalculator::setTopBarColor(ColorValue color)
 {
-    for (QWidget *panel : {static_cast<QWidget *>(m_ui->Panel16), static_cast<QWidget *>(m_ui->Panel17),
-                           static_cast<QWidget *>(m_ui->Panel18)})
-        m_ui->setPanelColor(panel, toColor(color));
+    m_look.topBarLeft = m_look.topBarRight = color;
+    showTopBarColours();
 }
 
 void TFCalculator::setTopBarLeftColor(ColorValue color)
 {
-    m_ui->setPanelColor(m_ui->Panel16, toColor(color));
+    m_look.topBarLeft = color;
+    showTopBarColours();
+}
+
+void TFCalculator::showTopBarColours()
+{
+    if (!controlsBuilt())
+        return;
+    if (m_look.topBarLeft)
+        m_ui->setPanelColor(m_ui->Panel16, toColor(*m_look.topBarLeft));
+    if (m_look.topBarRight) {
+        m_ui->setPanelColor(m_ui->Panel17, toColor(*m_look.topBarRight));
+        m_ui->setPanelColor(m_ui->Panel18, toColor(*m_look.topBarRight));
+    }
 }
 
 void TFCalculator::setGaugeColor(ColorValue color)
@@ -204,22 +234,28 @@ void TFCalculator::setGaugeColor(ColorValue color)
 
 void TFCalculator::setCalculatorColor(ColorValue color)
 {
-    m_ui->setPanelColor(m_ui->Panel13, toColor(color));
+    m_look.calculator = color;
+    if (controlsBuilt())
+        m_ui->setPanelColor(m_ui->Panel13, toColor(color));
 }
 
 void TFCalculator::setSoundButtonEnabled(bool enabled)
 {
-    m_ui->BitBtn8->setEnabled(enabled);
+    m_look.soundButtonEnabled = enabled;
+    if (controlsBuilt())
+        m_ui->BitBtn8->setEnabled(enabled);
 }
 
 void TFCalculator::setSoundButtonOn(bool on)
 {
-    m_ui->BitBtn8->setIcon(on ? m_ui->soundOn : m_ui->soundOff);
+    m_look.soundButtonOn = on;
+    if (controlsBuilt())
+        m_ui->BitBtn8->setIcon(on ? m_ui->soundOn : m_ui->soundOff);
 }
 
 int TFCalculator::operationIndex() const
 {
-    return m_ui->OpSel->currentIndex();
+    return controlsBuilt() ? m_ui->OpSel->currentIndex() : -1;
 }
 
 // ---- Showing, presenting and closing -----------------------------------------------------
@@ -229,10 +265,6 @@ void TFCalculator::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return; // restored from the task bar: not an opening
-    if (!m_picturesLoaded) {
-        m_ui->loadPictures(m_state.folders);
-        m_picturesLoaded = true;
-    }
     step([this] { FormShow(); });
     step([this] { FormActivate(); });
 }
@@ -266,7 +298,7 @@ void TFCalculator::done(int result)
 
 void TFCalculator::FormClose()
 {
-    if (m_ui->Panel14->isVisible())
+    if (controlsBuilt() && m_ui->Panel14->isVisible())
         closeHelp();
     m_session->closing();
 }
@@ -289,6 +321,12 @@ void TFCalculator::keyPressEvent(QKeyEvent *event)
 void TFCalculator::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
+    if (controlsBuilt())
+        arrangeControls();
+}
+
+void TFCalculator::arrangeControls()
+{
     m_ui->arrange(size());
     m_ui->setPanelColor(m_ui->Panel8, m_ui->Panel17->palette().color(QPalette::Window));
 }
@@ -297,7 +335,8 @@ void TFCalculator::resizeEvent(QResizeEvent *event)
 
 void TFCalculator::refresh()
 {
-    render(m_session->display());
+    if (controlsBuilt())
+        render(m_session->display());
 }
 
 void TFCalculator::processEvents()

@@ -2,11 +2,12 @@
 
 #include "colorvalue.h"
 #include "drillsession.h"
+#include "lazydialog.h"
 #include "programstate.h"
 
-#include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class DrillAnnouncer;
 class TGradient;
@@ -16,8 +17,9 @@ class TRecordDlg;
 class TAfterRecordDlg;
 
 // The drill window: a pocket calculator on a gradient. It binds its controls to the drill engine
-// (DrillSession) and shows what the engine decides; it holds no drill rule of its own.
-class TFCalculator : public QDialog, private DrillHost
+// (DrillSession) and shows what the engine decides; it holds no drill rule of its own. Its controls
+// are made at its first showing; until then the steps' settings are kept and shown then.
+class TFCalculator : public LazyDialog, private DrillHost
 {
     Q_OBJECT
 
@@ -45,14 +47,14 @@ public:
     QString helpCloseText() const;
 
     DrillSession &session();
-    TGradient *gradient() const;                // Gradient1, the background
+    TGradient *gradient() const;                // Gradient1, the background, there from creation
     void setTopBarColor(ColorValue color);      // Panel16, Panel17 and Panel18
     void setTopBarLeftColor(ColorValue color);  // Panel16 alone
     void setGaugeColor(ColorValue color);       // Gauge1, until the next operation
     void setCalculatorColor(ColorValue color);  // Panel13
     void setSoundButtonEnabled(bool enabled);   // BitBtn8
     void setSoundButtonOn(bool on);             // BitBtn8's loudspeaker with or without rays
-    // Selected index of the operation list, -1 when it has none (before the first opening).
+    // Selected index of the operation list, -1 when it has none (before the first showing).
     int operationIndex() const;
 
 protected:
@@ -62,6 +64,20 @@ protected:
     void done(int result) override;
 
 private:
+    // What the steps set on the controls, kept from creation for the controls made later.
+    struct Look
+    {
+        std::optional<ColorValue> topBarLeft;  // Panel16; the design's colour until a step sets one
+        std::optional<ColorValue> topBarRight; // Panel17 and Panel18
+        ColorValue calculator = 0;             // Panel13
+        bool soundButtonEnabled = true;        // BitBtn8
+        std::optional<bool> soundButtonOn;     // BitBtn8's loudspeaker
+    };
+
+    void buildControls() override;
+    void showTopBarColours();
+    void arrangeControls();
+
     // DrillHost
     void refresh() override;
     void processEvents() override;
@@ -89,8 +105,10 @@ private:
     void step(const std::function<void()> &work);
 
     ProgramState &m_state;
-    std::unique_ptr<CalculatorUi> m_ui;
-    std::unique_ptr<DrillAnnouncer> m_announcer; // what a screen reader hears
+    TGradient *m_gradient;
+    Look m_look;
+    std::unique_ptr<CalculatorUi> m_ui;          // made at the first showing
+    std::unique_ptr<DrillAnnouncer> m_announcer; // what a screen reader hears; made with m_ui
     std::unique_ptr<QtTimerBackend> m_timer1, m_timer2, m_timer3;
     std::unique_ptr<DrillSession> m_session;
     Links m_links;
@@ -98,5 +116,4 @@ private:
     TAfterRecordDlg *m_afterRecordDlg = nullptr;
     Captions m_texts;
     int m_appliedFocusRequests = 0;
-    bool m_picturesLoaded = false;
 };

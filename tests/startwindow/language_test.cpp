@@ -73,8 +73,15 @@ TEST_F(StartProgram, ALanguageSwitchUpdatesTheWindowsAtOnceAndTheDialogsWhenShow
 {
     install({"en", "fr"});
     putUser("sys/multable.ini", "[GLOBAL]\r\nLanguage=en\r\n");
+    putUser("sys/choices.txt", "7\r\n"); // a table chosen, so Start opens the drill window
     start();
-    auto *drillBack = program->drillWindow().findChild<QPushButton *>("BitBtn1");
+    // The drill window makes its controls at its first showing.
+    QPushButton *drillBack = nullptr;
+    whenModal([&](QWidget *drill) {
+        drillBack = drill->findChild<QPushButton *>("BitBtn1");
+        QTest::mouseClick(drillBack, Qt::LeftButton);
+    });
+    click("BitBtn2");
     ASSERT_TRUE(drillBack);
     EXPECT_EQ(drillBack->text(), installedText("en", CaptionSections::FCalculator, u"vCaptionBtn1"));
 

@@ -61,9 +61,16 @@ TEST_F(StartProgram, NoAudioDeviceSwitchesSoundOffAtStartUp)
 {
     install();
     sound.audioDevices = 0;
+    putUser("sys/choices.txt", "7\r\n"); // a table chosen, so Start opens the drill window
     start();
     EXPECT_EQ(messages, QStringList({"No audio device on this system !"}));
     EXPECT_EQ(state().settings.Bouton, 0);
-    EXPECT_FALSE(program->drillWindow().findChild<QPushButton *>("BitBtn8")->isEnabled());
+    bool soundButtonEnabled = true;
+    whenModal([&](QWidget *drill) {
+        soundButtonEnabled = drill->findChild<QPushButton *>("BitBtn8")->isEnabled();
+        QTest::mouseClick(drill->findChild<QPushButton *>("BitBtn1"), Qt::LeftButton);
+    });
+    click("BitBtn2");
+    EXPECT_FALSE(soundButtonEnabled);
     EXPECT_TRUE(sound.played.isEmpty());
 }
