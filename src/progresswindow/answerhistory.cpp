@@ -3,6 +3,7 @@
 #include "languagecatalog.h"
 #include "progresstexts.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QMessageBox>
@@ -32,8 +33,12 @@ void AnswerHistory::tell(const QString &key, const QString &detail)
 {
     const Captions texts = LanguageCatalog::LoadCaptions(m_state.languageFile(), ProgressTexts::section);
     const QString text = texts.text(key).arg(detail);
-    // After the step that found the trouble, so the drill's own step ends first.
-    QTimer::singleShot(0, [parent = m_parent, text] { showNotice(parent, text); });
+    // After the step that found the trouble, so the drill's own step ends first; over the modal
+    // window then open (the drill or the progress map), so the notice can be answered at once.
+    QTimer::singleShot(0, [parent = m_parent, text] {
+        QWidget *modal = QApplication::activeModalWidget();
+        showNotice(modal ? modal : parent, text);
+    });
 }
 
 void showNotice(QWidget *parent, const QString &text)

@@ -14,6 +14,7 @@ namespace {
 struct ProgramWithHistory : StartProgram
 {
     QString historyPath() const { return temp.folders().user + HistoryStore::kFileName; }
+    void expectDamagedHistoryFoundBy(const std::function<void()> &open);
 };
 
 } // namespace
@@ -69,8 +70,9 @@ QMessageBox *visibleNotice()
 
 } // namespace
 
-// The history is opened at the first drill, not at start-up: a damaged one is found then.
-TEST_F(ProgramWithHistory, ADamagedHistoryIsSetAsideAtTheFirstDrillWithAMessageThatDoesNotBlock)
+// The history is opened at the first drill or progress map, not at start-up: a damaged one is
+// found then, and told over the window that opened, in a message that does not block.
+void ProgramWithHistory::expectDamagedHistoryFoundBy(const std::function<void()> &open)
 {
     install();
     const QByteArray damaged = QByteArray("not a database ").repeated(200);
@@ -83,18 +85,32 @@ TEST_F(ProgramWithHistory, ADamagedHistoryIsSetAsideAtTheFirstDrillWithAMessageT
 
     QString noticeText;
     bool noticeModal = true;
-    whenModal([&](QWidget *drill) {
+    QWidget *noticeOwner = nullptr;
+    QWidget *opened = nullptr;
+    whenModal([&](QWidget *modal) {
+        opened = modal;
         EXPECT_TRUE(QTest::qWaitFor([] { return visibleNotice() != nullptr; }, 2000));
         if (QMessageBox *notice = visibleNotice()) {
             noticeText = notice->text();
             noticeModal = notice->isModal();
+            noticeOwner = notice->parentWidget();
             notice->close();
         }
-        drill->close();
+        modal->close();
     });
-    click("BitBtn2");
+    open();
     EXPECT_TRUE(noticeText.startsWith("The answer history could not be read. It was kept as ")) << qPrintable(noticeText);
     EXPECT_FALSE(noticeModal);
-    const QStringList aside = QDir(temp.folders().user).entryList({"history.sqlite.damaged-*"});
-    EXPECT_EQ(aside.size(), 1);
+    EXPECT_EQ(noticeOwner, opened); // not behind the modal window, where it could not be answered
+    EXPECT_EQ(QDir(temp.folders().user).entryList({"history.sqlite.damaged-*"}).size(), 1);
+}
+
+TEST_F(ProgramWithHistory, ADamagedHistoryIsFoundAtTheFirstDrill)
+{
+    expectDamagedHistoryFoundBy([this] { click("BitBtn2"); });
+}
+
+TEST_F(ProgramWithHistory, ADamagedHistoryIsFoundAtTheFirstProgressMap)
+{
+    expectDamagedHistoryFoundBy([this] { menuItem("Progress1")->trigger(); });
 }
