@@ -1,13 +1,12 @@
 #include "calculatorui.h"
 
+#include "answervalidator.h"
 #include "drillwidgets.h"
 #include "gradient.h"
 #include "helpviewer.h"
 #include "infotextlabel.h"
 #include "linklabel.h"
 #include "userinterface.h"
-
-#include "answervalidator.h"
 
 using UserInterface::pixelFont;
 using UserInterface::setColor;
