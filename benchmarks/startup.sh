@@ -25,7 +25,7 @@ xvfb_pid=
 cleanup() {
     status=$?
     if [ "$status" -ne 0 ] && [ -s "$work/xvfb.log" ]; then echo "Xvfb's log:" >&2; cat "$work/xvfb.log" >&2; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -19,9 +19,9 @@ xvfb_pid=
 program_pid=
 record_pid=
 cleanup() {
-    if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null; wait "$program_pid" 2>/dev/null; fi
-    if [ -n "$record_pid" ]; then kill "$record_pid" 2>/dev/null; wait "$record_pid" 2>/dev/null; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null; wait "$program_pid" 2>/dev/null || true; fi
+    if [ -n "$record_pid" ]; then kill "$record_pid" 2>/dev/null; wait "$record_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; fi
     stop_null_sink
     rm -rf "$work"
 }
