@@ -138,6 +138,14 @@ run_program() {
         wait "$program_pid" || exit_status=$?
     fi
     program_pid=
+    # On a loaded machine the X server has now and then refused a new client. The program then
+    # stops in Qt's start-up, before anything of the row's has run, so it is started once more.
+    if [ "$ended" = yes ] && [ "$exit_status" -eq 134 ] && [ -z "$display_retried" ] &&
+        grep -q "could not connect to display" "$work/program.log"; then
+        echo "[$row] the display refused the program; starting it again" >&2
+        display_retried=yes
+        run_program
+    fi
 }
 
 failures=0
@@ -307,6 +315,7 @@ for row in "${rows[@]}"; do
     launcher=
     start_action=
     quit_action=
+    display_retried=
     "row_$row"
     echo "row $row done"
 done
