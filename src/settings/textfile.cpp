@@ -4,10 +4,10 @@
 
 #include <QFile>
 #include <QSaveFile>
-
-#include <algorithm>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <algorithm>
 
 namespace TextFile {
 
