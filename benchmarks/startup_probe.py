@@ -214,9 +214,9 @@ def main():
     results = {name: [] for name in contenders}
     print(f"{'':>6}" + "".join(f" {name:^31}  " for name in contenders))
     print(f"{'run':>6}" + f" {'mapped ms':>10} {'painted ms':>10} {'VmRSS MB':>9}  " * len(contenders))
+    names = list(contenders)
     for run in range(1, runs + 1):
         # Turns rotate, so no program always starts on the heels of the same other one.
-        names = list(contenders)
         shift = run % len(names)
         for name in names[shift:] + names[:shift]:
             home = os.path.join(work, f"home-{names.index(name)}-{run}")
